@@ -1,0 +1,8 @@
+// Entry point of every test executable: GoogleTest with the wide command line of -municode builds.
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
