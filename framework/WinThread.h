@@ -1,0 +1,43 @@
+// CWinThread: a thread with a message loop: pre-translation through the window tree, idle processing
+// (command-update of the main window's bars, release of temporary window wrappers).
+#pragma once
+
+#include "framework/CmdTarget.h"
+
+class CWnd;
+
+class CWinThread : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CWinThread)
+public:
+    CWinThread();
+    ~CWinThread() override;
+
+    CWnd* m_pMainWnd = nullptr; // the loop ends when this window is destroyed
+    HANDLE m_hThread = nullptr;
+    DWORD m_nThreadID = 0;
+    BOOL m_bAutoDelete = TRUE;
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+    // The message loop; returns ExitInstance's result once WM_QUIT arrives.
+    virtual int Run();
+    // Offers a message to the windows from its target up to the main window (each window's
+    // PreTranslateMessage: accelerators, dialog keys). TRUE: consumed, not dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Called while the queue is empty with 0, 1, 2...; TRUE asks for more idle calls.
+    virtual BOOL OnIdle(LONG lCount);
+    virtual BOOL PumpMessage();
+    // FALSE for messages that must not restart idle processing (paint, repeated mouse moves, caret blink).
+    virtual BOOL IsIdleMessage(MSG* pMsg);
+    virtual CWnd* GetMainWnd();
+
+protected:
+    MSG m_msgCur = {};
+    POINT m_ptCursorLast = {-1, -1};
+    UINT m_nMsgLast = 0;
+};
+
+// The CWinThread object of the calling thread (the application on the user-interface thread).
+CWinThread* AfxGetThread();
+void AfxSetThread(CWinThread* pThread);

@@ -1,0 +1,73 @@
+// The handle map of window objects.
+#include "framework/WndHandleMap.h"
+#include "framework/Wnd.h"
+
+#include <mutex>
+#include <unordered_map>
+
+namespace
+{
+std::mutex g_lock;
+std::unordered_map<HWND, CWnd*>& Permanent()
+{
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+// Wrappers belong to the thread that asked for them; its idle time releases them.
+thread_local std::unordered_map<HWND, CWnd*> t_temporary;
+} // namespace
+
+CWnd* WndHandleMap::LookupPermanent(HWND hWnd)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    auto it = Permanent().find(hWnd);
+    return it != Permanent().end() ? it->second : nullptr;
+}
+
+BOOL WndHandleMap::SetPermanent(HWND hWnd, CWnd* pWnd)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    auto result = Permanent().emplace(hWnd, pWnd);
+    return result.second || result.first->second == pWnd;
+}
+
+void WndHandleMap::RemovePermanent(HWND hWnd, CWnd* pWnd)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    auto it = Permanent().find(hWnd);
+    if (it != Permanent().end() && it->second == pWnd)
+        Permanent().erase(it);
+}
+
+CWnd* WndHandleMap::LookupTemporary(HWND hWnd)
+{
+    auto it = t_temporary.find(hWnd);
+    return it != t_temporary.end() ? it->second : nullptr;
+}
+
+CWnd* WndHandleMap::AddTemporary(HWND hWnd)
+{
+    CWnd*& slot = t_temporary[hWnd];
+    if (slot == nullptr)
+    {
+        slot = new CWnd;
+        slot->m_hWnd = hWnd; // a wrapper only: not mapped, not subclassed, never destroys the window
+    }
+    return slot;
+}
+
+void WndHandleMap::DeleteTemporaries()
+{
+    std::unordered_map<HWND, CWnd*> doomed;
+    doomed.swap(t_temporary);
+    for (auto& entry : doomed)
+    {
+        entry.second->m_hWnd = nullptr;
+        delete entry.second;
+    }
+}
+
+void AfxDeleteTempMaps()
+{
+    WndHandleMap::DeleteTemporaries();
+}

@@ -1,0 +1,178 @@
+// Window objects: binding at creation, unbinding at WM_NCDESTROY, subclassing existing windows,
+// temporary wrappers, and destruction of an object whose window still exists.
+#include <gtest/gtest.h>
+
+#include "framework/WndMessageMap.h"
+#include "tests/framework/WndTestSupport.h"
+
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<std::string> g_log;
+
+class CLifeWnd : public CWnd
+{
+public:
+    BOOL failCreate = FALSE;
+    BOOL deleteSelf = FALSE;
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        g_log.push_back("create " +
+                        std::to_string(m_hWnd != nullptr && CWnd::FromHandlePermanent(m_hWnd) == this));
+        if (failCreate)
+            return -1;
+        return CWnd::OnCreate(lpcs);
+    }
+    void OnDestroy()
+    {
+        g_log.push_back("destroy");
+        CWnd::OnDestroy();
+    }
+
+protected:
+    void PostNcDestroy() override
+    {
+        g_log.push_back("postncdestroy " + std::to_string(m_hWnd == nullptr));
+        if (deleteSelf)
+            delete this;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLifeWnd, CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+// Counts the keys its window receives; used to subclass a system edit control.
+class CKeyCounter : public CWnd
+{
+public:
+    int chars = 0;
+    LRESULT OnChar(WPARAM, LPARAM)
+    {
+        ++chars;
+        return Default(); // the edit control still types the character
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKeyCounter, CWnd)
+ON_MESSAGE(WM_CHAR, OnChar)
+END_MESSAGE_MAP()
+
+HWND CreatePopup(CWnd& wnd)
+{
+    wnd.CreateEx(0, nullptr, L"test", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr);
+    return wnd.m_hWnd;
+}
+} // namespace
+
+TEST(WndLifetimeTest, CreationBindsFromTheFirstMessageAndNcDestroyUnbinds)
+{
+    g_log.clear();
+    auto* pWnd = new CLifeWnd;
+    pWnd->deleteSelf = TRUE;
+    HWND hWnd = CreatePopup(*pWnd);
+    ASSERT_NE(nullptr, hWnd);
+    EXPECT_EQ(pWnd, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(pWnd, CWnd::FromHandle(hWnd));
+
+    EXPECT_TRUE(pWnd->DestroyWindow()); // PostNcDestroy deletes the object
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ((std::vector<std::string>{"create 1", "destroy", "postncdestroy 1"}), g_log);
+}
+
+TEST(WndLifetimeTest, FailedCreationLeavesNoBoundWindow)
+{
+    g_log.clear();
+    CLifeWnd wnd;
+    wnd.failCreate = TRUE;
+    EXPECT_EQ(nullptr, CreatePopup(wnd));
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    ASSERT_FALSE(g_log.empty());
+    EXPECT_EQ("postncdestroy 1", g_log.back());
+    // The object can try again.
+    wnd.failCreate = FALSE;
+    EXPECT_NE(nullptr, CreatePopup(wnd));
+    EXPECT_TRUE(wnd.DestroyWindow());
+}
+
+TEST(WndLifetimeTest, DeletingTheObjectFirstUnbindsThenDestroysTheWindow)
+{
+    g_log.clear();
+    auto* pWnd = new CLifeWnd;
+    HWND hWnd = CreatePopup(*pWnd);
+    ASSERT_NE(nullptr, hWnd);
+    g_log.clear();
+    delete pWnd;
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_TRUE(g_log.empty()); // neither OnDestroy nor PostNcDestroy reached the dying object
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+TEST(WndLifetimeTest, SubclassingTakesAnExistingControlOnceAndGivesItBack)
+{
+    ForeignWindow parent(nullptr, L"STATIC");
+    HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 80, 20, parent.hWnd,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(1047)), nullptr, nullptr);
+    ASSERT_NE(nullptr, hEdit);
+    CWnd parentWnd;
+    ASSERT_TRUE(parentWnd.Attach(parent.hWnd));
+
+    CKeyCounter counter;
+    ASSERT_TRUE(counter.SubclassDlgItem(1047, &parentWnd));
+    CKeyCounter second;
+    EXPECT_FALSE(second.SubclassWindow(hEdit)); // one object per window
+    EXPECT_FALSE(counter.SubclassDlgItem(1048, &parentWnd));
+
+    ::SendMessageW(hEdit, WM_CHAR, L'a', 1);
+    ::SendMessageW(hEdit, WM_CHAR, L'b', 1);
+    EXPECT_EQ(2, counter.chars);
+    CString text;
+    counter.GetWindowText(text);
+    EXPECT_STREQ(L"ab", text);
+
+    EXPECT_EQ(hEdit, counter.UnsubclassWindow());
+    ::SendMessageW(hEdit, WM_CHAR, L'c', 1);
+    EXPECT_EQ(2, counter.chars);
+    parentWnd.GetDlgItemText(1047, text);
+    EXPECT_STREQ(L"abc", text); // the control works on with its own procedure
+    EXPECT_EQ(parent.hWnd, parentWnd.Detach());
+}
+
+TEST(WndLifetimeTest, ForeignWindowsGetOneTemporaryWrapperUntilIdle)
+{
+    ForeignWindow foreign;
+    CWnd* pFirst = CWnd::FromHandle(foreign.hWnd);
+    ASSERT_NE(nullptr, pFirst);
+    EXPECT_EQ(foreign.hWnd, pFirst->m_hWnd);
+    EXPECT_EQ(pFirst, CWnd::FromHandle(foreign.hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign.hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
+
+    AfxDeleteTempMaps();
+    EXPECT_TRUE(::IsWindow(foreign.hWnd)); // releasing a wrapper never destroys the window
+    CWnd* pAgain = CWnd::FromHandle(foreign.hWnd);
+    ASSERT_NE(nullptr, pAgain);
+    EXPECT_EQ(foreign.hWnd, pAgain->m_hWnd);
+    AfxDeleteTempMaps();
+}
+
+TEST(WndLifetimeTest, AttachedWindowsAreMappedButNotTakenOver)
+{
+    ForeignWindow foreign;
+    CLifeWnd wnd;
+    ASSERT_TRUE(wnd.Attach(foreign.hWnd));
+    EXPECT_EQ(&wnd, CWnd::FromHandle(foreign.hWnd));
+    CLifeWnd other;
+    EXPECT_FALSE(other.Attach(foreign.hWnd));
+    g_log.clear();
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_TRUE(g_log.empty()); // its messages never went through the object
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign.hWnd));
+}
