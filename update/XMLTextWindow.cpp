@@ -1,8 +1,10 @@
 // CXMLTextWindow: the fallback parser's view of the update file: its text, the read position and the
 // 16384-byte window that the tokenizer looks through.
 #include "update/XMLTextWindow.h"
+#include "engine/TextFile.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace
 {
@@ -19,6 +21,16 @@ bool IsLowSurrogate(wchar_t ch)
     return ch >= 0xDC00 && ch <= 0xDFFF;
 }
 } // namespace
+
+CXMLTextWindow::CXMLTextWindow(CTextFile* pFile)
+{
+    if (pFile == nullptr)
+        return;
+    ULONGLONG size = pFile->GetSize();
+    wchar_t* pText = nullptr;
+    pFile->ReadAll(&pText, size < UINT_MAX - 2 ? static_cast<UINT>(size) : UINT_MAX - 2);
+    SetText(pText, pFile->GetTextEncoding());
+}
 
 CXMLTextWindow::CXMLTextWindow(const wchar_t* pszText, UINT nEncoding)
 {
