@@ -23,13 +23,15 @@ int TakePiece(const wchar_t* pszText, const wchar_t* pszFound, int nMinCopy, int
     return 1;
 }
 
-// False when the walk is over; a position beyond the end of the text also ends it.
+// False when the walk is over. The position is one these functions handed out (at most the end of the
+// text); it is not measured against the text's length again, which would make a walk over a long text
+// quadratic.
 bool StartPiece(const wchar_t* pszText, int& nPos, CString& strToken)
 {
     strToken.Empty();
     if (nPos < 0)
         return false;
-    if (pszText == nullptr || pszText[0] == L'\0' || static_cast<size_t>(nPos) > wcslen(pszText))
+    if (pszText == nullptr || pszText[0] == L'\0')
     {
         nPos = -1;
         return false;

@@ -50,10 +50,11 @@ TEST(Tokenizer, OneSeparator)
     EXPECT_EQ(GetNextToken(L"k=v=w", L'=', pos, token), 1);
     EXPECT_EQ(token, L"v");
     EXPECT_EQ(pos, 4);
-    pos = 99; // beyond the end: the walk is over, nothing is read
-    EXPECT_EQ(GetNextToken(L"k", L'=', pos, token), 0);
+    EXPECT_EQ(GetNextToken(L"k=v=w", L'=', pos, token), 1);
+    EXPECT_EQ(token, L"w");
     EXPECT_EQ(pos, -1);
-    EXPECT_EQ(GetNextToken(L"k", L'=', pos, token), 0);
+    EXPECT_EQ(GetNextToken(L"k=v=w", L'=', pos, token), 0);
+    EXPECT_EQ(token, L"");
 }
 
 TEST(Tokenizer, SeparatorSet)
