@@ -1,6 +1,7 @@
 // The handle map of window objects.
 #include "framework/WndHandleMap.h"
 #include "framework/Wnd.h"
+#include "framework/TempHandleMap.h"
 
 #include <mutex>
 #include <unordered_map>
@@ -70,4 +71,5 @@ void WndHandleMap::DeleteTemporaries()
 void AfxDeleteTempMaps()
 {
     WndHandleMap::DeleteTemporaries();
+    TempHandleMap::DeleteTemporaries(); // DCs, GDI objects, image lists, menus
 }
