@@ -22,7 +22,7 @@ public:
         load = 1
     };
     // Objects nested deeper than this are refused while loading (guards the stack against bad data).
-    static const int kMaxObjectDepth = 1024;
+    static constexpr int kMaxObjectDepth = 1024;
 
     // Storing appends to buffer; loading reads it from the start. The buffer must outlive the archive.
     CArchive(std::vector<BYTE>& buffer, UINT nMode);

@@ -26,7 +26,7 @@ class CXML : public CObject
 public:
     // Elements nested deeper than this (the root is level 1) are not built: both loaders skip them,
     // so a hostile update file cannot exhaust the stack.
-    static const int kMaxDepth = 256;
+    static constexpr int kMaxDepth = 256;
 
     CXML() = default;
     ~CXML() override;

@@ -11,7 +11,7 @@ class CTextFile;
 class CXMLTextWindow
 {
 public:
-    static const UINT kWindowBytes = 16384;
+    static constexpr UINT kWindowBytes = 16384;
 
     // Takes the file's whole text from its current position (the parser rewinds it first), decoded by
     // the file's encoding; a byte-order mark there arrives as U+FEFF.

@@ -2,6 +2,8 @@
 #include "tests/update/XMLTestSupport.h"
 #include "update/XMLTextWindow.h"
 
+#include <algorithm>
+
 namespace
 {
 std::wstring Escaped(const wchar_t* s)
@@ -55,4 +57,12 @@ BOOL ParseFallback(CXML& node, const wchar_t* text, const wchar_t* startName, UI
 {
     CXMLTextWindow window(text, encoding);
     return node.ParseDocument(window, startName);
+}
+
+int TreeDepth(CXML& node)
+{
+    int deepest = 0;
+    for (CXML* child = node.GetFirstChild(); child != nullptr; child = node.GetNextChild())
+        deepest = std::max(deepest, TreeDepth(*child));
+    return deepest + 1;
 }

@@ -26,3 +26,6 @@ public:
 private:
     HRESULT m_hr;
 };
+
+// Levels of the tree below and including node (a lone node is 1).
+int TreeDepth(CXML& node);
