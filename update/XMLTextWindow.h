@@ -25,7 +25,6 @@ public:
     const wchar_t* GetWindow(int& nLength) const;
     // Moves the read position past nCount characters of the current window.
     void Consume(int nCount);
-    bool AtEnd() const { return m_nPos >= m_text.size(); }
 
 private:
     void SetText(const wchar_t* pszText, UINT nEncoding);
