@@ -33,6 +33,7 @@ public:
 
     BOOL Load(CTextFile* pFile, const wchar_t* pszStartName);
     BOOL LoadFromText(const wchar_t* pszText, const wchar_t* pszStartName);
+    // The node (pNode or below) whose qualified name is pszStartName; the caller releases it.
     IXMLDOMNode* FindNode(IXMLDOMNode* pNode, const wchar_t* pszStartName);
     BOOL ImportDomNode(IXMLDOMNode* pNode);
 
