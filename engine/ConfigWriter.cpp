@@ -7,37 +7,60 @@
 
 namespace
 {
-// The format has no escapes and one line per entry: a line break inside a text becomes a blank.
-void AppendText(std::wstring& out, const wchar_t* psz)
+// The format has no escapes and one line per entry; the reader breaks lines at LF only. A line break
+// inside a text (LF, or CR LF) becomes one blank; a lone CR is kept, as the reader would keep it.
+// A name ends at its first "=" when read back, so an "=" inside a name is written as the look-alike
+// FULLWIDTH EQUALS SIGN: the shortcut keeps its name, command and key instead of being cut apart.
+// (Character by character into the reserved buffer: a file of many shortcuts is built in one pass.)
+void AppendText(std::wstring& out, const wchar_t* psz, bool bName = false)
 {
     if (psz == nullptr)
         return;
     for (; *psz != L'\0'; ++psz)
-        out += (*psz == L'\r' || *psz == L'\n') ? L' ' : *psz;
+    {
+        wchar_t ch = *psz;
+        if (ch == L'\r' && psz[1] == L'\n')
+            continue;
+        if (ch == L'\n')
+            ch = L' ';
+        else if (bName && ch == L'=')
+            ch = L'\xFF1D';
+        out.push_back(ch);
+    }
 }
 
-// A name ends at its first "=" when read back, so an "=" inside it is written as the look-alike
-// FULLWIDTH EQUALS SIGN: the shortcut keeps its name, command and key instead of being cut apart.
-void AppendName(std::wstring& out, const wchar_t* psz)
+// The format's own pieces (separators, line ends), as they are.
+void AppendRaw(std::wstring& out, const wchar_t* psz)
 {
-    size_t nStart = out.size();
-    AppendText(out, psz);
-    for (size_t i = nStart; i < out.size(); ++i)
+    for (; *psz != L'\0'; ++psz)
+        out.push_back(*psz);
+}
+
+void AppendNumber(std::wstring& out, int n)
+{
+    wchar_t szDigits[16];
+    int i = 0;
+    unsigned u = n < 0 ? 0u - static_cast<unsigned>(n) : static_cast<unsigned>(n);
+    do
     {
-        if (out[i] == L'=')
-            out[i] = L'\xFF1D';
-    }
+        szDigits[i++] = static_cast<wchar_t>(L'0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    if (n < 0)
+        out.push_back(L'-');
+    while (i > 0)
+        out.push_back(szDigits[--i]);
 }
 
 // The key text ends at the first "," when read back; the comma key is written as "<", which reads
 // back as the same key.
-CString FormatHotKeyForFile(const ShortCutItem& item)
+void AppendHotKey(std::wstring& out, const ShortCutItem& item)
 {
-    CString strHotKey = item.FormatHotKey();
-    if (item.m_wVirtualKey == VK_OEM_COMMA && !strHotKey.IsEmpty() &&
-        strHotKey[strHotKey.GetLength() - 1] == L',')
-        strHotKey.SetAt(strHotKey.GetLength() - 1, L'<');
-    return strHotKey;
+    wchar_t szHotKey[ShortCutItem::HOTKEY_TEXT_SIZE];
+    size_t n = item.FormatHotKey(szHotKey);
+    if (item.m_wVirtualKey == VK_OEM_COMMA && n > 0 && szHotKey[n - 1] == L',')
+        szHotKey[n - 1] = L'<';
+    out.append(szHotKey, n);
 }
 
 // GenSoundAddress ends at its first "=" when read back. A file whose path holds "=" is written by its
@@ -64,7 +87,24 @@ void ReportCannotOpen(const CString& strPath)
 CString CShortCutConfig::FormatConfig()
 {
     std::wstring out;
-    out.reserve(512 + m_ShortCutList.size() * 96);
+    BuildConfigText(out);
+    return CString(out);
+}
+
+void CShortCutConfig::BuildConfigText(std::wstring& out)
+{
+    // One buffer of about the right size: a large file is built without growing and copying it.
+    size_t nSize = 2048;
+    for (const ShortCutItem* pItem : m_ShortCutList)
+    {
+        if (pItem == nullptr || !pItem->IsValid())
+            continue;
+        nSize += 80 + wcslen(pItem->m_pszName);
+        nSize += pItem->m_pszCommand != nullptr ? wcslen(pItem->m_pszCommand) : 0;
+        nSize += pItem->m_pszSoundFile != nullptr ? wcslen(pItem->m_pszSoundFile) : 0;
+    }
+    out.clear();
+    out.reserve(nSize);
 
     out += L"[General]\r\n";
     for (const SettingEntry& row : g_SettingTable)
@@ -85,15 +125,15 @@ CString CShortCutConfig::FormatConfig()
     {
         if (pItem == nullptr || !pItem->IsValid())
             continue;
-        AppendName(out, pItem->m_pszName);
-        out += L" = ";
-        out += FormatHotKeyForFile(*pItem).str();
+        AppendText(out, pItem->m_pszName, true);
+        AppendRaw(out, L" = ");
+        AppendHotKey(out, *pItem);
         if (pItem->m_pszCommand != nullptr)
         {
-            out += L" , ";
+            AppendRaw(out, L" , ");
             AppendText(out, pItem->m_pszCommand);
         }
-        out += L"\r\n";
+        AppendRaw(out, L"\r\n");
     }
 
     out += L"[Sound]\r\n";
@@ -102,12 +142,11 @@ CString CShortCutConfig::FormatConfig()
     {
         if (pItem == nullptr || !pItem->IsValid())
             continue;
-        out += std::to_wstring(++nNumber);
-        out += pItem->GetPlaySound() != 0 ? L" = TRUE,  " : L" = FALSE,  ";
+        AppendNumber(out, ++nNumber);
+        AppendRaw(out, pItem->GetPlaySound() != 0 ? L" = TRUE,  " : L" = FALSE,  ");
         AppendText(out, pItem->m_pszSoundFile);
-        out += L"\r\n";
+        AppendRaw(out, L"\r\n");
     }
-    return CString(out);
 }
 
 // The text goes to a temporary file beside the target, which is flushed to the disk and then moved over
@@ -136,7 +175,8 @@ void CShortCutConfig::WriteConfig(const wchar_t* pszPath)
     }
     CloseHandle(hProbe);
 
-    CString strText = FormatConfig();
+    std::wstring text;
+    BuildConfigText(text);
     CTextFile file;
     if (!file.Open(strTemp, TEXT_MODE_WRITE))
     {
@@ -145,8 +185,7 @@ void CShortCutConfig::WriteConfig(const wchar_t* pszPath)
     }
     bool bWritten = file.WriteBOM(TEXT_ENCODING_UTF16LE);
     file.SetEncoding(TEXT_ENCODING_UTF16LE);
-    if (!strText.IsEmpty())
-        bWritten = bWritten && file.WriteString(strText);
+    bWritten = bWritten && file.WriteText(text.data(), text.size() * sizeof(wchar_t));
     bWritten = bWritten && file.Commit();
     bWritten = file.Close() && bWritten;
     if (!bWritten || !MoveFileExW(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -1,6 +1,7 @@
 // Key names: virtual-key codes to the names of the hotkey text and back, and the modifier names.
 #include "engine/KeyNames.h"
 
+#include <cstdio>
 #include <cwchar>
 
 namespace
@@ -52,6 +53,19 @@ const PunctuationKey g_PunctuationKeys[] = {
     {190, L'.', L'>'},  {191, L'/', L'?'}, {192, L'`', L'~'},  {219, L'[', L'{'},
     {220, L'\\', L'|'}, {221, L']', L'}'}, {222, L'\'', L'"'},
 };
+// Key and modifier names are ASCII: they compare with ASCII case folding only.
+bool EqualsNoCase(const wchar_t* a, const wchar_t* b)
+{
+    for (;; ++a, ++b)
+    {
+        wchar_t ca = (*a >= L'a' && *a <= L'z') ? static_cast<wchar_t>(*a - 32) : *a;
+        wchar_t cb = (*b >= L'a' && *b <= L'z') ? static_cast<wchar_t>(*b - 32) : *b;
+        if (ca != cb)
+            return false;
+        if (ca == L'\0')
+            return true;
+    }
+}
 } // namespace
 
 WORD KeyNameToVirtualKey(const wchar_t* pszName)
@@ -60,7 +74,7 @@ WORD KeyNameToVirtualKey(const wchar_t* pszName)
         return 0;
     for (const NamedKey& key : g_NamedKeys)
     {
-        if (_wcsicmp(pszName, key.pszRead) == 0)
+        if (EqualsNoCase(pszName, key.pszRead))
             return key.nKey;
     }
     // "F1" to "F24", any case.
@@ -89,8 +103,9 @@ WORD KeyNameToVirtualKey(const wchar_t* pszName)
     return 0;
 }
 
-CString VirtualKeyToKeyName(UINT nKey)
+const wchar_t* VirtualKeyToKeyName(UINT nKey, wchar_t (&szBuffer)[8])
 {
+    szBuffer[0] = L'\0';
     if (nKey == 92)
         return L"Win";
     for (const NamedKey& key : g_NamedKeys)
@@ -99,30 +114,43 @@ CString VirtualKeyToKeyName(UINT nKey)
             return key.pszWrite;
     }
     if ((nKey >= '0' && nKey <= '9') || (nKey >= 'A' && nKey <= 'Z'))
-        return CString(static_cast<wchar_t>(nKey));
-    if (nKey >= 112 && nKey <= 135)
     {
-        CString name;
-        name.Format(L"F%u", nKey - 111);
-        return name;
+        szBuffer[0] = static_cast<wchar_t>(nKey);
+        szBuffer[1] = L'\0';
     }
-    for (const PunctuationKey& key : g_PunctuationKeys)
+    else if (nKey >= 112 && nKey <= 135)
     {
-        if (key.nKey == nKey)
-            return CString(key.chPlain);
+        swprintf(szBuffer, 8, L"F%u", nKey - 111);
     }
-    return CString();
+    else
+    {
+        for (const PunctuationKey& key : g_PunctuationKeys)
+        {
+            if (key.nKey == nKey)
+            {
+                szBuffer[0] = key.chPlain;
+                szBuffer[1] = L'\0';
+            }
+        }
+    }
+    return szBuffer;
+}
+
+CString VirtualKeyToKeyName(UINT nKey)
+{
+    wchar_t szBuffer[8];
+    return CString(VirtualKeyToKeyName(nKey, szBuffer));
 }
 
 int ModifierNameToFlag(const wchar_t* pszName)
 {
     if (pszName == nullptr)
         return 0;
-    if (_wcsicmp(pszName, L"Shift") == 0)
+    if (EqualsNoCase(pszName, L"Shift"))
         return FSHIFT;
-    if (_wcsicmp(pszName, L"Control") == 0 || _wcsicmp(pszName, L"Ctrl") == 0)
+    if (EqualsNoCase(pszName, L"Control") || EqualsNoCase(pszName, L"Ctrl"))
         return FCONTROL;
-    if (_wcsicmp(pszName, L"ALT") == 0)
+    if (EqualsNoCase(pszName, L"ALT"))
         return FALT;
     return 0;
 }

@@ -8,5 +8,7 @@
 WORD KeyNameToVirtualKey(const wchar_t* pszName);
 // The name written for a key code ("Ctrl", capital letters, unshifted punctuation); empty when none.
 CString VirtualKeyToKeyName(UINT nKey);
+// The same name without an allocation: a constant text, or the text put into szBuffer.
+const wchar_t* VirtualKeyToKeyName(UINT nKey, wchar_t (&szBuffer)[8]);
 // "Shift" 4, "Control"/"Ctrl" 8, "ALT" 16 (any case); 0 for anything else, "Win" included.
 int ModifierNameToFlag(const wchar_t* pszName);

@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 #include "framework/CTime.h"
 
+#include <string>
+
 // One object per process, a member of the application object; used on the user-interface thread only.
 // It owns the items of its list. Construction loads the defaults and the configuration file;
 // destruction saves the configuration file.
@@ -64,6 +66,7 @@ public:
     UINT m_bRunning = 0;
 
 private:
+    void BuildConfigText(std::wstring& out);
     int* FindIntSetting(UINT nType, UINT nKey);
     void SetTimeCheckPadFile(const wchar_t* pszText);
 };

@@ -1,9 +1,10 @@
 // ShortCutItem: one shortcut (name, command, key combination, sound), its hotkey text, and the list.
 #include "engine/ShortCutItem.h"
 #include "engine/KeyNames.h"
-#include "engine/Tokenizer.h"
 
 #include <cstdlib>
+#include <cwchar>
+#include <cwctype>
 
 namespace
 {
@@ -61,27 +62,51 @@ CString ShortCutItem::GetSoundFile() const
 
 void ShortCutItem::ParseHotKey(const wchar_t* pszText)
 {
+    ParseHotKey(pszText, pszText != nullptr ? wcslen(pszText) : 0);
+}
+
+// The pieces between "+" signs, as GetNextTokenAny with the set "+" gives them (a piece of one
+// character before a "+" reads empty), each trimmed of white space. Names are short: a piece too long
+// for any name is an unknown name.
+void ShortCutItem::ParseHotKey(const wchar_t* pszText, size_t nLength)
+{
     m_wModifiers = 0;
     m_wVirtualKey = 0;
     m_wWinKey = 0;
-    if (pszText == nullptr || pszText[0] == L'\0')
+    if (pszText == nullptr || nLength == 0)
         return;
 
-    int nPos = 0;
-    CString strToken;
-    while (GetNextTokenAny(pszText, L"+", nPos, strToken) != 0)
+    size_t nPiece = 0;
+    while (nPiece <= nLength)
     {
-        strToken.Trim();
-        if (strToken.IsEmpty())
+        size_t nSep = nPiece;
+        while (nSep < nLength && pszText[nSep] != L'+')
+            ++nSep;
+        const wchar_t* b = pszText + nPiece;
+        const wchar_t* e = pszText + nSep;
+        if (nSep < nLength && nSep - nPiece == 1)
+            e = b;
+        nPiece = nSep + 1;
+
+        while (b < e && iswspace(*b))
+            ++b;
+        while (e > b && iswspace(e[-1]))
+            --e;
+        if (b == e)
             continue;
-        int nFlag = ModifierNameToFlag(strToken);
+        wchar_t szName[16] = {};
+        size_t n = static_cast<size_t>(e - b);
+        if (n < sizeof(szName) / sizeof(szName[0]))
+            wmemcpy(szName, b, n);
+
+        int nFlag = ModifierNameToFlag(szName);
         if (nFlag != 0)
         {
             m_wModifiers |= static_cast<WORD>(nFlag);
             continue;
         }
         // A later key replaces an earlier one; an unknown name clears it.
-        WORD nKey = KeyNameToVirtualKey(strToken);
+        WORD nKey = KeyNameToVirtualKey(szName);
         if (nKey == VK_LWIN || nKey == VK_RWIN)
             m_wWinKey = nKey;
         else
@@ -95,12 +120,24 @@ void ShortCutItem::ParseHotKey(const wchar_t* pszText)
 
 CString ShortCutItem::FormatHotKey() const
 {
-    CString strText;
-    auto append = [&strText](const wchar_t* pszPart)
+    wchar_t szText[HOTKEY_TEXT_SIZE];
+    size_t n = FormatHotKey(szText);
+    return CString(szText, static_cast<int>(n));
+}
+
+// At most "Win + Shift + Ctrl + Alt + ScrollLock": built in place, without allocations.
+size_t ShortCutItem::FormatHotKey(wchar_t (&szText)[HOTKEY_TEXT_SIZE]) const
+{
+    size_t n = 0;
+    auto append = [&szText, &n](const wchar_t* pszPart)
     {
-        if (!strText.IsEmpty())
-            strText += L" + ";
-        strText += pszPart;
+        if (n > 0)
+        {
+            for (const wchar_t* p = L" + "; *p != L'\0'; ++p)
+                szText[n++] = *p;
+        }
+        for (; *pszPart != L'\0' && n < HOTKEY_TEXT_SIZE - 1; ++pszPart)
+            szText[n++] = *pszPart;
     };
     if (m_wWinKey != 0)
         append(L"Win");
@@ -111,8 +148,12 @@ CString ShortCutItem::FormatHotKey() const
     if (m_wModifiers & FALT)
         append(L"Alt");
     if (m_wVirtualKey != 0)
-        append(VirtualKeyToKeyName(m_wVirtualKey));
-    return strText;
+    {
+        wchar_t szKey[8];
+        append(VirtualKeyToKeyName(m_wVirtualKey, szKey));
+    }
+    szText[n] = L'\0';
+    return n;
 }
 
 void FreeShortCutList(ShortCutList& list)

@@ -37,8 +37,13 @@ struct ShortCutItem
 
     // Sets the modifier flags, key code and Win key from a hotkey text ("Ctrl + Alt + Delete").
     void ParseHotKey(const wchar_t* pszText);
+    // The same for nLength characters of a text that need not end there (the configuration reader).
+    void ParseHotKey(const wchar_t* pszText, size_t nLength);
     // The canonical text: "Win", "Shift", "Ctrl", "Alt" and the key's name joined by " + ".
     CString FormatHotKey() const;
+    // The same text into a buffer (for writers of many items); returns its length.
+    static const size_t HOTKEY_TEXT_SIZE = 64;
+    size_t FormatHotKey(wchar_t (&szText)[HOTKEY_TEXT_SIZE]) const;
 
     UINT m_nSerial = 0;              // set only for items of the default set; nothing reads it back
     wchar_t* m_pszName = nullptr;    // owned

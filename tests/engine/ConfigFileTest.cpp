@@ -237,7 +237,7 @@ TEST_F(StoreTest, TextsThatTheFormatCannotHoldSurviveASaveAndALoad)
         CShortCutConfig store;
         ShortCutItem* item = new ShortCutItem;
         item->m_pszName = _wcsdup(L"Zoom = in");
-        item->m_pszCommand = _wcsdup(L"line one\r\nline two");
+        item->m_pszCommand = _wcsdup(L"line one\r\nline two\rthree");
         item->ParseHotKey(L"Ctrl + ,"); // the comma key
         item->SetSoundFile(L"ding=dong.wav");
         store.m_ShortCutList.push_back(item);
@@ -247,7 +247,7 @@ TEST_F(StoreTest, TextsThatTheFormatCannotHoldSurviveASaveAndALoad)
     ASSERT_EQ(store.m_ShortCutList.size(), 1u);
     ShortCutItem* item = store.m_ShortCutList.front();
     EXPECT_STREQ(item->m_pszName, L"Zoom \xFF1D in");
-    EXPECT_STREQ(item->m_pszCommand, L"line one  line two");
+    EXPECT_STREQ(item->m_pszCommand, L"line one line two\rthree");
     EXPECT_EQ(item->m_wVirtualKey, VK_OEM_COMMA);
     EXPECT_EQ(item->m_wModifiers, FCONTROL | FVIRTKEY | FNOINVERT);
     EXPECT_EQ(item->FormatHotKey(), L"Ctrl + ,");
