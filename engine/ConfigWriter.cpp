@@ -106,7 +106,7 @@ void CShortCutConfig::BuildConfigText(std::wstring& out)
     out.clear();
     out.reserve(nSize);
 
-    out += L"[General]\r\n";
+    AppendRaw(out, L"[General]\r\n");
     for (const SettingEntry& row : g_SettingTable)
     {
         UINT nType = static_cast<UINT>(row.nType);
@@ -114,13 +114,13 @@ void CShortCutConfig::BuildConfigText(std::wstring& out)
         CString strValue = GetSettingText(nType, nKey);
         if (nKey == SETTING_GEN_SOUND_ADDRESS)
             strValue = SoundAddressForFile(strValue);
-        out += row.pszName;
-        out += L" = ";
+        AppendRaw(out, row.pszName);
+        AppendRaw(out, L" = ");
         AppendText(out, strValue);
-        out += L"\r\n";
+        AppendRaw(out, L"\r\n");
     }
 
-    out += L"[Short Cut]\r\n";
+    AppendRaw(out, L"[Short Cut]\r\n");
     for (const ShortCutItem* pItem : m_ShortCutList)
     {
         if (pItem == nullptr || !pItem->IsValid())
@@ -136,7 +136,7 @@ void CShortCutConfig::BuildConfigText(std::wstring& out)
         AppendRaw(out, L"\r\n");
     }
 
-    out += L"[Sound]\r\n";
+    AppendRaw(out, L"[Sound]\r\n");
     int nNumber = 0;
     for (const ShortCutItem* pItem : m_ShortCutList)
     {
