@@ -1,5 +1,7 @@
 // Seeded robustness: random and mutated configuration and hotkey texts never crash or hang the reader,
 // and whatever the store holds afterwards is written so that it reads back to the same store.
+#include "engine/KeyNames.h"
+#include "engine/Tokenizer.h"
 #include "tests/engine/StoreFixture.h"
 
 #include <random>
@@ -123,6 +125,91 @@ const wchar_t kBase[] = L"[General]\r\nGeneralLaunchStart = 1\r\nInfoTime = 3000
                         L"[Short Cut]\r\nVolume Up = Alt + Up , Volume Up\r\nNotes =  , notepad.exe\r\n"
                         L"Calc=Ctrl+Alt+K,calc.exe\r\nComma = Ctrl + < , x,y\r\n"
                         L"[Sound]\r\n1 = TRUE,  \r\n2 = FALSE,  ding.wav\r\n4 = no, a.wav\r\n";
+// The hotkey reading rules as stated: pieces from GetNextTokenAny with "+", trimmed, modifiers first.
+void ReferenceParse(const wchar_t* text, WORD& modifiers, WORD& key, WORD& win)
+{
+    modifiers = key = win = 0;
+    int pos = 0;
+    CString token;
+    while (GetNextTokenAny(text, L"+", pos, token) != 0)
+    {
+        token.Trim();
+        if (token.IsEmpty())
+            continue;
+        if (int flag = ModifierNameToFlag(token))
+        {
+            modifiers |= static_cast<WORD>(flag);
+            continue;
+        }
+        WORD k = KeyNameToVirtualKey(token);
+        (k == 91 || k == 92 ? win : key) = k;
+    }
+    modifiers = key != 0 ? static_cast<WORD>(modifiers | 3) : 0;
+}
+// The reader's rules as stated, piece by piece with GetNextToken, applied through the store's members.
+void ReferenceParseConfig(CShortCutConfig& store, const wchar_t* text)
+{
+    enum
+    {
+        None,
+        General,
+        ShortCut,
+        Sound
+    } section = None;
+    int linePos = 0;
+    CString line;
+    while (GetNextToken(text, L'\n', linePos, line) != 0)
+    {
+        line.Trim();
+        if (line.IsEmpty())
+            continue;
+        if (line[0] == L'[' && line[line.GetLength() - 1] == L']' && line.GetLength() >= 2)
+        {
+            CString name = line.Mid(1, line.GetLength() - 2).Trim();
+            section = name.CompareNoCase(L"General") == 0     ? General
+                      : name.CompareNoCase(L"Short Cut") == 0 ? ShortCut
+                      : name.CompareNoCase(L"Sound") == 0     ? Sound
+                                                              : None;
+            if (section == ShortCut || section == Sound)
+                store.SetShortCutSectionRead(1);
+            continue;
+        }
+        int pos = 0;
+        CString key, next;
+        GetNextToken(line, L'=', pos, key);
+        key.Trim();
+        if (section == General)
+        {
+            for (const SettingEntry& row : g_SettingTable)
+            {
+                if (key.CompareNoCase(row.pszName) != 0)
+                    continue;
+                GetNextToken(line, L'=', pos, next);
+                store.SetSettingText(static_cast<UINT>(row.nType), static_cast<UINT>(row.nKey), next.Trim());
+                break;
+            }
+        }
+        else if (section == ShortCut && !key.IsEmpty())
+        {
+            GetNextToken(line, L',', pos, next);
+            ShortCutItem* item = new ShortCutItem;
+            item->m_pszName = _wcsdup(key);
+            item->ParseHotKey(next.Trim());
+            item->m_pszCommand = _wcsdup(pos >= 0 ? line.Mid(pos).Trim() : CString());
+            store.m_ShortCutList.push_back(item);
+        }
+        else if (section == Sound)
+        {
+            int n = _wtoi(key);
+            if (n < 1 || static_cast<size_t>(n) > store.m_ShortCutList.size())
+                continue;
+            ShortCutItem* item = *std::next(store.m_ShortCutList.begin(), n - 1);
+            GetNextToken(line, L',', pos, next);
+            item->SetPlaySound(next.Trim().CompareNoCase(L"FALSE") == 0 ? 0 : 1);
+            item->SetSoundFile(pos >= 0 ? line.Mid(pos).Trim() : CString());
+        }
+    }
+}
 } // namespace
 
 TEST_F(StoreTest, RandomConfigurationsReadWriteAndReadBackToTheSameStore)
@@ -137,7 +224,21 @@ TEST_F(StoreTest, RandomConfigurationsReadWriteAndReadBackToTheSameStore)
         std::wstring input =
             i % 2 == 0 ? RandomText(rng, 1 + static_cast<int>(rng() % 40)) : Mutate(rng, kBase);
         ResetStore(store);
-        store.ParseConfig(input.c_str());
+        if (i % 10 == 0)
+        {
+            // The in-place reader follows the stated rules.
+            ReferenceParseConfig(store, input.c_str());
+            std::wstring expected = Snapshot(store);
+            UINT expectedRead = store.IsShortCutSectionRead();
+            ResetStore(store);
+            store.ParseConfig(input.c_str());
+            ASSERT_EQ(Snapshot(store), expected) << testing::PrintToString(input);
+            ASSERT_EQ(store.IsShortCutSectionRead(), expectedRead);
+        }
+        else
+        {
+            store.ParseConfig(input.c_str());
+        }
         std::wstring first = Snapshot(store);
         CString written = store.FormatConfig();
 
@@ -177,7 +278,7 @@ TEST(HotKeyRobustness, RandomHotKeyTextsGiveCanonicalCombinations)
                                      L"Win",  L"A",      L"q",       L"0",    L"F1",  L"f24",
                                      L"F25",  L"PageUp", L"=",       L"<",    L",",   L";",
                                      L"Foo",  L"",       L"\u00e9",  L"Back", L"Esc", L"ScrollLock"};
-    const wchar_t* const joins[] = {L" + ", L"+", L"++", L" ", L"  +", L",", L"\t+\t"};
+    const wchar_t* const joins[] = {L" + ", L"+", L"++", L" ", L"  +", L",", L"\t+\t", L"+ "};
     for (int i = 0; i < 100000; ++i)
     {
         std::wstring text;
@@ -190,6 +291,11 @@ TEST(HotKeyRobustness, RandomHotKeyTextsGiveCanonicalCombinations)
         }
         ShortCutItem item;
         item.ParseHotKey(text.c_str());
+        WORD modifiers, key, win;
+        ReferenceParse(text.c_str(), modifiers, key, win);
+        ASSERT_EQ(item.m_wModifiers, modifiers) << testing::PrintToString(text);
+        ASSERT_EQ(item.m_wVirtualKey, key) << testing::PrintToString(text);
+        ASSERT_EQ(item.m_wWinKey, win) << testing::PrintToString(text);
         // A key sets the key bits; no key, no flags.
         ASSERT_EQ(item.m_wVirtualKey != 0, item.m_wModifiers != 0) << testing::PrintToString(text);
         ASSERT_TRUE(item.m_wWinKey == 0 || item.m_wWinKey == VK_LWIN);
