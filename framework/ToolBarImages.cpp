@@ -19,12 +19,54 @@ void CMFCToolBarImages::Clear()
     m_strips.clear();
 }
 
+namespace
+{
+// The strips are drawn on the classic grey: light grey is the button face, dark grey its shadow and the
+// lighter grey its light edge. They become the system's colours, so the face can be left transparent.
+void MapSystemColors(HBITMAP hbm)
+{
+    DIBSECTION dib = {};
+    if (::GetObjectW(hbm, sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBits == nullptr)
+        return;
+    const int bytesPerPixel = dib.dsBm.bmBitsPixel / 8;
+    if (bytesPerPixel != 3 && bytesPerPixel != 4)
+        return;
+    const struct
+    {
+        COLORREF from;
+        int nIndex;
+    } mapping[] = {{RGB(192, 192, 192), COLOR_3DFACE},
+                   {RGB(128, 128, 128), COLOR_3DSHADOW},
+                   {RGB(223, 223, 223), COLOR_3DLIGHT}};
+    auto* pRow = static_cast<BYTE*>(dib.dsBm.bmBits);
+    for (int y = 0; y < dib.dsBm.bmHeight; ++y, pRow += dib.dsBm.bmWidthBytes)
+    {
+        for (int x = 0; x < dib.dsBm.bmWidth; ++x)
+        {
+            BYTE* px = pRow + x * bytesPerPixel; // blue, green, red
+            const COLORREF clr = RGB(px[2], px[1], px[0]);
+            for (const auto& map : mapping)
+            {
+                if (clr != map.from)
+                    continue;
+                const COLORREF to = ::GetSysColor(map.nIndex);
+                px[0] = GetBValue(to);
+                px[1] = GetGValue(to);
+                px[2] = GetRValue(to);
+                break;
+            }
+        }
+    }
+}
+} // namespace
+
 HBITMAP CMFCToolBarImages::LoadStrip(HINSTANCE hinst, UINT uiResID, CSize& size)
 {
-    auto hbm = static_cast<HBITMAP>(::LoadImageW(hinst, MAKEINTRESOURCEW(uiResID), IMAGE_BITMAP, 0, 0,
-                                                 LR_LOADMAP3DCOLORS | LR_CREATEDIBSECTION));
+    auto hbm = static_cast<HBITMAP>(
+        ::LoadImageW(hinst, MAKEINTRESOURCEW(uiResID), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (hbm == nullptr)
         return nullptr;
+    MapSystemColors(hbm);
     BITMAP bm = {};
     ::GetObjectW(hbm, sizeof(bm), &bm);
     size = CSize(bm.bmWidth, bm.bmHeight);

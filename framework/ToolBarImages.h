@@ -25,7 +25,7 @@ public:
 
     // Loads the bitmap resource uiResID of hinstRes (the resource module when null) as a strip of
     // images of the current image size; bAdd appends it to the images already held, else replaces them.
-    // Light grey, dark grey and white of the strip become the system's 3D colours.
+    // The strip's light grey (the face), dark grey and light edge grey become the system's 3D colours.
     BOOL Load(UINT uiResID, HINSTANCE hinstRes = nullptr, BOOL bAdd = FALSE);
     // The size of one image; bUpdateCount recounts the held strips at the new size.
     void SetImageSize(SIZE sizeImage, BOOL bUpdateCount = FALSE);
