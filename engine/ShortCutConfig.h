@@ -44,6 +44,13 @@ public:
     // The whole file's text as WriteConfig writes it (without the byte-order mark).
     CString FormatConfig();
 
+    // System-wide hotkeys on one window. An id is the position among the registrable items, in list
+    // order; nothing stores it, so every caller unregisters with the list as it was, changes the list,
+    // then registers again.
+    void RegisterHotKeys(HWND hWnd);
+    void UnregisterHotKeys(HWND hWnd);
+    ShortCutItem* GetItemByHotKeyId(UINT nId);
+
     ShortCutList m_ShortCutList;
     UINT m_bShortCutSectionRead = 0;
     int m_nGeneralLaunchStart = 0;
