@@ -1,0 +1,216 @@
+// The update worker against a real HTTP server on 127.0.0.1: the file arrives in the cache, failures
+// leave an empty name, progress reaches the notify window and the cancel event aborts.
+#include "tests/updatecheck/LoopbackServer.h"
+#include "update/BSCallback.h"
+#include "update/UpdateDownload.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+namespace
+{
+const char kPadText[] = "<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>1.7"
+                        "</Program_Version></Program_Info></XML_DIZ_INFO>";
+
+// A message-only window standing in for the frame: records what the worker sends and posts.
+class NotifyWindow
+{
+public:
+    NotifyWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"KsUpdateNotifyTest";
+        RegisterClassW(&wc);
+        m_hWnd = CreateWindowW(L"KsUpdateNotifyTest", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                               nullptr);
+        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~NotifyWindow() { DestroyWindow(m_hWnd); }
+
+    // Pumps messages until WM_UPDATE_DOWNLOADED arrived; false after the time limit.
+    bool WaitForDownloaded(DWORD dwLimit = 30000)
+    {
+        DWORD dwStart = GetTickCount();
+        while (!m_bDownloaded && GetTickCount() - dwStart < dwLimit)
+        {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+        }
+        return m_bDownloaded;
+    }
+
+    HWND m_hWnd = nullptr;
+    bool m_bDownloaded = false;
+    int m_nDownloadedCount = 0;
+    std::vector<ULONG> m_statusCodes;
+    int m_nCancelReports = 0;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+    {
+        NotifyWindow* pThis = reinterpret_cast<NotifyWindow*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+        if (pThis != nullptr && uMsg == WM_UPDATE_PROGRESS)
+        {
+            if (lParam == 0)
+                ++pThis->m_nCancelReports;
+            else
+                pThis->m_statusCodes.push_back(reinterpret_cast<BindProgressInfo*>(lParam)->ulStatusCode);
+        }
+        if (pThis != nullptr && uMsg == WM_UPDATE_DOWNLOADED)
+        {
+            pThis->m_bDownloaded = true;
+            ++pThis->m_nDownloadedCount;
+        }
+        return DefWindowProcW(hWnd, uMsg, wParam, lParam);
+    }
+};
+
+std::string FileText(const wchar_t* pszPath)
+{
+    std::ifstream in(pszPath, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the worker on a thread of its own, as the frame does, and waits for its message.
+void Download(UpdateThreadParam& block, NotifyWindow& window)
+{
+    std::thread worker(UpdateCheckThreadProc, &block);
+    EXPECT_TRUE(window.WaitForDownloaded());
+    worker.join();
+}
+
+// A path no earlier run has put into the internet cache.
+std::string FreshPath(const char* pszName)
+{
+    return "/downloads/" + std::to_string(GetTickCount()) + "_" + std::to_string(GetCurrentProcessId()) +
+           "/" + pszName;
+}
+} // namespace
+
+TEST(UpdateDownloadTest, TheWorkerFetchesTheFileIntoTheCacheAndPostsItsEnd)
+{
+    LoopbackServer server;
+    ASSERT_NE(0, server.Port());
+    std::string path = FreshPath("pad_keystrider.xml");
+    server.Serve(path, kPadText);
+    NotifyWindow window;
+    UpdateThreadParam block;
+    block.m_hNotifyWnd = window.m_hWnd;
+    block.m_strURL = server.Url(path).c_str();
+
+    Download(block, window);
+
+    ASSERT_FALSE(block.m_strCacheFile.IsEmpty());
+    EXPECT_EQ(kPadText, FileText(block.m_strCacheFile));
+    EXPECT_EQ(1, window.m_nDownloadedCount);
+    EXPECT_EQ(1, server.RequestCount(path));
+    // Progress came as sent messages, every status code within 1 to 34.
+    ASSERT_FALSE(window.m_statusCodes.empty());
+    for (ULONG code : window.m_statusCodes)
+    {
+        EXPECT_GE(code, 1u);
+        EXPECT_LE(code, 34u);
+    }
+    EXPECT_EQ(0, window.m_nCancelReports);
+}
+
+// Wine's URL service delivers a 404 page as a successful download; neither it nor any other page
+// without a version may take the place of the update file.
+TEST(UpdateDownloadTest, AMissingFileAnErrorPageOrAClosedPortLeavesAnEmptyName)
+{
+    LoopbackServer server;
+    ASSERT_NE(0, server.Port());
+    NotifyWindow window;
+    UpdateThreadParam block;
+    block.m_hNotifyWnd = window.m_hWnd;
+    block.m_strURL = server.Url(FreshPath("missing.xml")).c_str();
+    block.m_strCacheFile = L"left from the last download";
+    Download(block, window);
+    EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
+
+    std::string path = FreshPath("moved.xml");
+    server.Serve(path, "<html><head><title>Moved</title></head><body>Gone</body></html>");
+    NotifyWindow window1;
+    block.m_hNotifyWnd = window1.m_hWnd;
+    block.m_strURL = server.Url(path).c_str();
+    Download(block, window1);
+    EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
+
+    NotifyWindow window2;
+    block.m_hNotifyWnd = window2.m_hWnd;
+    block.m_strURL.Format(L"http://127.0.0.1:%u/downloads/pad_keystrider.xml", ClosedLoopbackPort());
+    Download(block, window2);
+    EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
+    EXPECT_EQ(1, window2.m_nDownloadedCount);
+}
+
+TEST(UpdateDownloadTest, ASignalledCancelEventAbortsTheDownload)
+{
+    LoopbackServer server;
+    ASSERT_NE(0, server.Port());
+    std::string path = FreshPath("pad_keystrider.xml");
+    server.Serve(path, kPadText);
+    NotifyWindow window;
+    HANDLE hCancel = CreateEventW(nullptr, FALSE, TRUE, nullptr);
+    UpdateThreadParam block;
+    block.m_hNotifyWnd = window.m_hWnd;
+    block.m_hCancelEvent = hCancel;
+    block.m_strURL = server.Url(path).c_str();
+
+    Download(block, window);
+
+    EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
+    EXPECT_EQ(1, window.m_nCancelReports);
+
+    CloseHandle(hCancel);
+}
+
+TEST(UpdateDownloadTest, TheCallbackAnswersItsTwoInterfacesAndNeverDestroysItself)
+{
+    CBSCallbackImpl callback(nullptr, nullptr);
+    const IID kIidBindStatusCallback = {
+        0x79EAC9C1, 0xBAF9, 0x11CE, {0x8C, 0x82, 0x00, 0xAA, 0x00, 0x4B, 0xA9, 0x0B}};
+    void* pInterface = reinterpret_cast<void*>(1);
+    EXPECT_EQ(S_OK, callback.QueryInterface(kIidBindStatusCallback, &pInterface));
+    EXPECT_EQ(static_cast<IBindStatusCallback*>(&callback), pInterface);
+    EXPECT_EQ(S_OK, callback.QueryInterface(IID_IUnknown, &pInterface));
+    EXPECT_EQ(E_NOINTERFACE, callback.QueryInterface(IID_IStream, &pInterface));
+    EXPECT_EQ(nullptr, pInterface);
+    // Two references taken above, on top of the one from construction.
+    EXPECT_EQ(2u, callback.Release());
+    EXPECT_EQ(1u, callback.Release());
+    EXPECT_EQ(0u, callback.Release());
+    EXPECT_EQ(1u, callback.AddRef());
+    LONG nPriority = 0;
+    EXPECT_EQ(E_NOTIMPL, callback.GetPriority(&nPriority));
+}
+
+TEST(UpdateDownloadTest, StatusCodesOutsideOneTo33ReachTheWindowAs34)
+{
+    NotifyWindow window;
+    CBSCallbackImpl callback(window.m_hWnd, nullptr);
+    EXPECT_EQ(S_OK, callback.OnProgress(0, 0, 0, nullptr));
+    EXPECT_EQ(S_OK, callback.OnProgress(1, 2, 35, L"text"));
+    EXPECT_EQ(S_OK, callback.OnProgress(1, 2, 33, nullptr));
+    EXPECT_EQ(S_OK, callback.OnProgress(1, 2, 1, nullptr));
+    EXPECT_EQ((std::vector<ULONG>{34, 34, 33, 1}), window.m_statusCodes);
+}
+
+TEST(UpdateDownloadTest, TheUpdateAddressIsOnTheMakersSiteUnlessATestRedirectsIt)
+{
+    EXPECT_STREQ(L"http://www.velmo-software.example/downloads/pad_keystrider.xml", GetUpdateAddress());
+    const wchar_t* pszPrevious = SetUpdateAddress(L"http://127.0.0.1:1/x.xml");
+    EXPECT_STREQ(L"http://127.0.0.1:1/x.xml", GetUpdateAddress());
+    SetUpdateAddress(nullptr);
+    EXPECT_STREQ(pszPrevious, GetUpdateAddress());
+}
