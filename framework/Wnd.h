@@ -159,6 +159,9 @@ public:
     }
 
 protected:
+    // Called once the object is bound to its window (created or subclassed), before the object sees
+    // any message of it: controls adjust their styles here (owner drawing, for instance).
+    virtual void PreSubclassWindow() {}
     // Called after the window's last message (WM_NCDESTROY), once the object is unbound.
     virtual void PostNcDestroy();
     // The default handling of reflected messages: the child's own map, as WM_REFLECT_BASE + message.

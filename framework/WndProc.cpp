@@ -18,6 +18,7 @@ struct AfxWndBinding
         if (old != &AfxWndProc)
             pWnd->m_pfnSuper = old;
         pWnd->m_bSubclassed = TRUE;
+        pWnd->PreSubclassWindow();
     }
 };
 

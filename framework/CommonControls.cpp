@@ -1,0 +1,17 @@
+// AfxInitCommonControls.
+#include "framework/CommonControls.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+void AfxInitCommonControls()
+{
+    static const BOOL bDone = []
+    {
+        INITCOMMONCONTROLSEX icc = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                                      ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
+                                                                      ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+        return ::InitCommonControlsEx(&icc);
+    }();
+    (void)bDone;
+}

@@ -1,0 +1,5 @@
+// Registration of the common-control window classes (list view, trackbar, progress bar, tool tips,
+// header) that our control wrappers and dialog templates use; done once per process.
+#pragma once
+
+void AfxInitCommonControls();

@@ -1,0 +1,55 @@
+// CMFCButton: a push button that draws itself (owner-drawn once bound): an icon centred (hot icon
+// under the mouse, disabled icon when disabled), its caption, a 3-D border, a focus rectangle; with an
+// optional tool tip. The icons are destroyed with the button when it was told to (auto-destroy).
+#pragma once
+
+#include "framework/Button.h"
+#include "framework/DC.h"
+
+class CToolTipCtrl;
+
+class CMFCButton : public CButton
+{
+    DECLARE_DYNAMIC(CMFCButton)
+public:
+    CMFCButton() = default;
+    ~CMFCButton() override;
+
+    void SetImage(HICON hIcon, BOOL bAutoDestroy = TRUE, HICON hIconHot = nullptr,
+                  HICON hIconDisabled = nullptr, BOOL bAlphaBlend = FALSE);
+    void SetTooltip(const wchar_t* lpszToolTipText);
+    CToolTipCtrl* GetToolTipCtrl() const { return m_pToolTip; }
+    BOOL IsHighlighted() const { return m_bHighlighted; }
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+protected:
+    // The drawing steps, in this order; uiState holds the ODS_ flags of the owner-draw call.
+    virtual void OnFillBackground(CDC* pDC, const CRect& rectClient);
+    virtual void OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState);
+    virtual void OnDraw(CDC* pDC, const CRect& rect, UINT uiState);
+    virtual void OnDrawText(CDC* pDC, const CRect& rect, const CString& strText, UINT uiDTFlags,
+                            UINT uiState);
+    virtual void OnDrawFocusRect(CDC* pDC, const CRect& rectClient);
+
+    void PreSubclassWindow() override;
+    void OnMouseMove(UINT nFlags, CPoint point);
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+
+    // The icon for the state: disabled, hot or normal (null when there is none).
+    HICON IconForState(UINT uiState) const;
+
+    HICON m_hIcon = nullptr;
+    HICON m_hIconHot = nullptr;
+    HICON m_hIconDisabled = nullptr;
+    BOOL m_bAutoDestroyImage = FALSE;
+    BOOL m_bAlphaBlend = FALSE; // icons are drawn with their alpha channel either way
+    CSize m_sizeImage;
+    BOOL m_bHighlighted = FALSE; // the mouse is over the button
+    CToolTipCtrl* m_pToolTip = nullptr;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void DestroyImages();
+};

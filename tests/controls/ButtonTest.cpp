@@ -1,0 +1,170 @@
+// CMFCButton and CMFCLinkCtrl: owner drawing reached through the parent's reflected WM_DRAWITEM, the
+// image for each state, auto-destroyed icons, tool tips with the manager's parameters, the link's
+// target and its fitting to its text.
+#include <gtest/gtest.h>
+
+#include "framework/MFCLinkCtrl.h"
+#include "framework/TooltipManager.h"
+#include "tests/controls/ControlTestSupport.h"
+
+namespace
+{
+const COLORREF kNormal = RGB(200, 0, 0);
+const COLORREF kDisabled = RGB(0, 0, 200);
+
+// The button as it paints itself: the owner-drawn button asks its parent, which hands the drawing
+// back to the button's own object.
+void PaintControl(CWnd& control, ControlCanvas& canvas)
+{
+    control.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc.GetSafeHdc()), PRF_CLIENT);
+}
+
+BOOL IsIconAlive(HICON hIcon)
+{
+    ICONINFO info = {};
+    if (!::GetIconInfo(hIcon, &info))
+        return FALSE;
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return TRUE;
+}
+} // namespace
+
+TEST(MFCButton, DrawsItsIconCentredAndTheDisabledIconWhenDisabled)
+{
+    HostWnd host;
+    HICON hNormal = MakeSolidIcon(kNormal);
+    HICON hDisabled = MakeSolidIcon(kDisabled);
+    {
+        CMFCButton button;
+        ASSERT_TRUE(
+            button.Create(L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 48, 42), &host, 1007));
+        EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), button.GetStyle() & BS_TYPEMASK);
+        button.SetImage(hNormal, TRUE, nullptr, hDisabled, TRUE);
+
+        ControlCanvas canvas(48, 42, RGB(1, 2, 3));
+        PaintControl(button, canvas);
+        // A 16 x 16 image centred in 48 x 42 (inside a 2-pixel border): rows and columns 16..31, 13..28.
+        EXPECT_EQ(kNormal, canvas.dc.GetPixel(24, 21));
+        EXPECT_EQ(kNormal, canvas.dc.GetPixel(16, 13));
+        EXPECT_EQ(kNormal, canvas.dc.GetPixel(31, 28));
+        EXPECT_NE(kNormal, canvas.dc.GetPixel(14, 21));
+        EXPECT_NE(kNormal, canvas.dc.GetPixel(34, 21));
+        EXPECT_EQ(0, canvas.Count(CRect(0, 0, 48, 42), RGB(1, 2, 3))); // every pixel painted
+
+        button.EnableWindow(FALSE);
+        PaintControl(button, canvas);
+        EXPECT_EQ(kDisabled, canvas.dc.GetPixel(24, 21));
+        EXPECT_EQ(0, canvas.Count(CRect(0, 0, 48, 42), kNormal));
+    }
+    // Auto-destroy: the button took the icons with it.
+    EXPECT_FALSE(IsIconAlive(hNormal));
+    EXPECT_FALSE(IsIconAlive(hDisabled));
+
+    // Without auto-destroy the caller keeps them; replacing an image frees an auto-destroyed one.
+    HICON hKept = MakeSolidIcon(kNormal);
+    HICON hReplaced = MakeSolidIcon(kDisabled);
+    {
+        CMFCButton button;
+        ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 40), &host, 1008));
+        button.SetImage(hReplaced, TRUE);
+        button.SetImage(hKept, FALSE);
+        EXPECT_FALSE(IsIconAlive(hReplaced));
+    }
+    EXPECT_TRUE(IsIconAlive(hKept));
+    ::DestroyIcon(hKept);
+}
+
+TEST(MFCButton, TooltipCarriesItsTextAndTheManagersParameters)
+{
+    HostWnd host;
+    CMFCButton plain;
+    ASSERT_TRUE(plain.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 40), &host, 1007));
+    plain.SetTooltip(L"New");
+    ASSERT_NE(nullptr, plain.GetToolTipCtrl());
+    EXPECT_EQ(1, plain.GetToolTipCtrl()->GetToolCount());
+    CString text;
+    plain.GetToolTipCtrl()->GetText(text, &plain);
+    EXPECT_EQ(CString(L"New"), text);
+    plain.SetTooltip(L"Delete"); // a new text replaces the tool's, no second tool
+    EXPECT_EQ(1, plain.GetToolTipCtrl()->GetToolCount());
+    plain.GetToolTipCtrl()->GetText(text, &plain);
+    EXPECT_EQ(CString(L"Delete"), text);
+
+    // With the application's manager: the class and the looks it was given.
+    CTooltipManager manager;
+    CMFCToolTipInfo params;
+    params.m_clrFill = RGB(10, 20, 30);
+    manager.SetTooltipParams(AFX_TOOLTIP_TYPE_ALL, RUNTIME_CLASS(CMFCToolTipCtrl), &params);
+    afxTooltipManager = &manager;
+    CMFCButton themed;
+    ASSERT_TRUE(themed.Create(L"", WS_CHILD | WS_VISIBLE, CRect(50, 0, 90, 40), &host, 1008));
+    themed.SetTooltip(L"Up");
+    afxTooltipManager = nullptr;
+    auto* pTip = DYNAMIC_DOWNCAST(CMFCToolTipCtrl, themed.GetToolTipCtrl());
+    ASSERT_NE(nullptr, pTip);
+    EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(pTip->SendMessage(TTM_GETTIPBKCOLOR)));
+}
+
+namespace
+{
+class TestLink : public CMFCLinkCtrl
+{
+public:
+    CString Target() const { return GetTarget(); }
+    int m_nFocusDrawn = 0;
+
+protected:
+    void OnDrawFocusRect(CDC*, const CRect&) override { ++m_nFocusDrawn; }
+};
+} // namespace
+
+TEST(MFCLinkCtrl, OpensItsUrlOrTextAndFitsItsText)
+{
+    HostWnd host;
+    TestLink link;
+    ASSERT_TRUE(link.Create(L"Velmo Software", WS_CHILD | WS_VISIBLE, CRect(100, 50, 300, 90), &host, 1022));
+    link.SetFont(&afxGlobalData.fontRegular);
+    EXPECT_EQ(CString(L"Velmo Software"), link.Target()); // no URL: the text
+    link.SetURL(L"https://www.example.com/");
+    EXPECT_EQ(CString(L"https://www.example.com/"), link.Target());
+
+    // Fitted to the text measured in the control's font, top-left kept.
+    CSize sizeText;
+    {
+        CClientDC dc(&link);
+        CFont* pOld = dc.SelectObject(&afxGlobalData.fontRegular);
+        sizeText = dc.GetTextExtent(CString(L"Velmo Software"));
+        dc.SelectObject(pOld);
+    }
+    const CSize size = link.SizeToContent(FALSE, FALSE);
+    EXPECT_GE(size.cx, sizeText.cx);
+    EXPECT_LE(size.cx, sizeText.cx + 8);
+    EXPECT_GE(size.cy, sizeText.cy);
+    CRect rect;
+    link.GetWindowRect(&rect);
+    host.ScreenToClient(&rect);
+    EXPECT_EQ(CRect(100, 50, 100 + size.cx, 50 + size.cy), rect);
+
+    // Centred vertically: the middle line stays.
+    link.SetWindowPos(nullptr, 100, 50, 200, 40, SWP_NOZORDER);
+    const CSize sizeCentred = link.SizeToContent(TRUE, FALSE);
+    link.GetWindowRect(&rect);
+    host.ScreenToClient(&rect);
+    EXPECT_EQ(50 + (40 - sizeCentred.cy) / 2, rect.top);
+
+    // Drawn as a link: text in the link colour; a focused link asks its (overridable) focus hook.
+    ControlCanvas canvas(size.cx, size.cy, RGB(1, 2, 3));
+    DRAWITEMSTRUCT dis = {ODT_BUTTON,
+                          1022,
+                          0,
+                          ODA_DRAWENTIRE,
+                          ODS_FOCUS,
+                          link.GetSafeHwnd(),
+                          canvas.dc.GetSafeHdc(),
+                          {0, 0, size.cx, size.cy},
+                          0};
+    link.DrawItem(&dis);
+    EXPECT_EQ(1, link.m_nFocusDrawn);
+    EXPECT_GT(canvas.Count(CRect(0, 0, size.cx, size.cy), afxGlobalData.clrHotLinkNormalText), 0);
+}
