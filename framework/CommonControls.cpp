@@ -15,3 +15,10 @@ void AfxInitCommonControls()
     }();
     (void)bDone;
 }
+
+namespace
+{
+// Dialog and form templates name these classes too, and a template creates its controls without
+// asking us first: register them before any window exists.
+const bool g_bRegisteredAtStart = (AfxInitCommonControls(), true);
+} // namespace
