@@ -1,11 +1,14 @@
 // CMFCButton and CMFCLinkCtrl: owner drawing reached through the parent's reflected WM_DRAWITEM, the
 // image for each state, auto-destroyed icons, tool tips with the manager's parameters, the link's
-// target and its fitting to its text.
+// target, its fitting to its text, and a click opening the target.
 #include <gtest/gtest.h>
 
 #include "framework/MFCLinkCtrl.h"
 #include "framework/TooltipManager.h"
 #include "tests/controls/ControlTestSupport.h"
+#include "tests/support/ChildProcess.h"
+
+#include <set>
 
 namespace
 {
@@ -167,4 +170,66 @@ TEST(MFCLinkCtrl, OpensItsUrlOrTextAndFitsItsText)
     link.DrawItem(&dis);
     EXPECT_EQ(1, link.m_nFocusDrawn);
     EXPECT_GT(canvas.Count(CRect(0, 0, size.cx, size.cy), afxGlobalData.clrHotLinkNormalText), 0);
+}
+
+namespace
+{
+// A host that hears of its link's clicks too.
+class LinkHost : public HostWnd
+{
+public:
+    int m_nClicks = 0;
+    void OnLinkClicked() { ++m_nClicks; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(LinkHost, HostWnd)
+ON_BN_CLICKED(1022, OnLinkClicked)
+END_MESSAGE_MAP()
+
+std::set<HWND> HelperWindows()
+{
+    std::set<HWND> found;
+    for (HWND h = ::FindWindowExW(nullptr, nullptr, L"KeystriderTestWindow", nullptr); h != nullptr;
+         h = ::FindWindowExW(nullptr, h, L"KeystriderTestWindow", nullptr))
+        found.insert(h);
+    return found;
+}
+} // namespace
+
+TEST(MFCLinkCtrl, ClickOpensItsUrlWithTheShellAndTheParentHearsOfIt)
+{
+    LinkHost host;
+    CMFCLinkCtrl link;
+    ASSERT_TRUE(link.Create(L"Velmo Software", WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 20), &host, 1022));
+    // The shell opens the address as it would a web page; a program is what a test can see started.
+    const std::wstring helper = TestBinPath(L"window_helper.exe");
+    link.SetURL(helper.c_str());
+
+    const std::set<HWND> before = HelperWindows();
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(1022, BN_CLICKED), reinterpret_cast<LPARAM>(link.GetSafeHwnd()));
+    EXPECT_EQ(1, host.m_nClicks);
+
+    std::set<HWND> started;
+    for (int i = 0; i < 100 && started.empty(); ++i)
+    {
+        ::Sleep(100);
+        for (HWND h : HelperWindows())
+            if (before.count(h) == 0)
+                started.insert(h);
+    }
+    EXPECT_EQ(1u, started.size());
+    for (HWND h : started)
+    {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(h, &pid);
+        HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+        ::PostMessageW(h, WM_CLOSE, 0, 0);
+        if (hProcess != nullptr)
+        {
+            if (::WaitForSingleObject(hProcess, 5000) != WAIT_OBJECT_0)
+                ::TerminateProcess(hProcess, 1);
+            ::CloseHandle(hProcess);
+        }
+    }
 }
