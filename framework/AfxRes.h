@@ -28,3 +28,6 @@
 // Resource type of a tool-bar resource: version, image width and height, item count, then the
 // command id of each item (0 for a separator), all 16-bit.
 #define RT_TOOLBAR_TYPE 241
+
+// Control id of a frame's view (the first pane of its client area).
+#define AFX_IDW_PANE_FIRST 0xE900

@@ -8,8 +8,10 @@
 //   ON_EN_KILLFOCUS, ON_NOTIFY, ON_NOTIFY_REFLECT(_EX), ON_CONTROL_REFLECT(_EX)
 //   (the window-message rows, ON_WM_xxx and ON_MESSAGE, are in framework/WndMessageMap.h)
 //
-// Every row holds a captureless lambda that casts the target to the class named in BEGIN_MESSAGE_MAP
-// and calls the handler with typed parameters, so a handler with the wrong signature does not compile.
+// Handlers are named as members of the class being mapped, without class or '&':
+// ON_COMMAND(ID_FILE_NEW, OnFileNew). Every row holds a captureless lambda that casts the target to the class
+// named in BEGIN_MESSAGE_MAP and calls the handler with typed parameters, so a handler with the wrong
+// signature does not compile.
 #pragma once
 
 #include "framework/CObject.h"

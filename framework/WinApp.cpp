@@ -1,7 +1,10 @@
 // CWinApp and the start routine AfxWinMain.
 #include "framework/WinApp.h"
+#include "framework/DocTemplate.h"
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
+
+#include <ole2.h>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
@@ -38,8 +41,21 @@ CWinApp::CWinApp(const wchar_t* lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    for (CDocTemplate* pTemplate : m_templates)
+        delete pTemplate;
+    m_templates.clear();
     if (g_pApp == this)
         g_pApp = nullptr;
+}
+
+int CWinApp::ExitInstance()
+{
+    if (m_bOleInitialized)
+    {
+        ::OleUninitialize();
+        m_bOleInitialized = FALSE;
+    }
+    return CWinThread::ExitInstance();
 }
 
 void CWinApp::SetAppName(const wchar_t* lpszAppName)

@@ -46,6 +46,10 @@ CWnd* CWinThread::GetMainWnd()
 
 int CWinThread::Run()
 {
+    // A worker made from a thread function runs that function instead of a message loop.
+    if (m_pfnThreadProc != nullptr)
+        return static_cast<int>(m_pfnThreadProc(m_pThreadParams));
+
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
     for (;;)

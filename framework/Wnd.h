@@ -12,8 +12,11 @@
 #include "framework/CmdTarget.h"
 #include "framework/Geometry.h"
 
+class CDataExchange;
+class CWnd;
 class CDC;
 class CFont;
+class CFrameWnd;
 class CMenu;
 class CScrollBar;
 
@@ -30,6 +33,11 @@ const wchar_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
 
 // Releases the temporary wrappers that FromHandle made on this thread.
 void AfxDeleteTempMaps();
+
+// Around a creation call: the next window created on this thread is bound to pWnd from its first
+// message. AfxUnhookWindowCreate answers FALSE when no window was created.
+void AfxHookWindowCreate(CWnd* pWnd);
+BOOL AfxUnhookWindowCreate();
 
 class CWnd : public CCmdTarget
 {
@@ -72,6 +80,14 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL DestroyWindow();
 
+    // --- data exchange with child controls (dialogs and form views) ---
+    // FALSE when an exchange failed (a control missing or already bound).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // The nearest frame window among the parents; null when none.
+    CFrameWnd* GetParentFrame() const;
+
     // --- message handling ---
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -112,6 +128,7 @@ public:
     CWnd* GetParent() const;
     CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int nID);
     void CheckDlgButton(int nIDButton, UINT nCheck);
     UINT IsDlgButtonChecked(int nIDButton) const;
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);

@@ -14,8 +14,10 @@ std::unordered_map<HWND, CWnd*>& Permanent()
     static std::unordered_map<HWND, CWnd*> map;
     return map;
 }
-// Wrappers belong to the thread that asked for them; its idle time releases them.
-thread_local std::unordered_map<HWND, CWnd*> t_temporary;
+// Wrappers belong to the thread that asked for them; its idle time releases them. A plain pointer:
+// thread-local objects with destructors hang the process's exit with this runtime.
+using TempMap = std::unordered_map<HWND, CWnd*>;
+thread_local TempMap* t_temporary = nullptr;
 } // namespace
 
 CWnd* WndHandleMap::LookupPermanent(HWND hWnd)
@@ -42,13 +44,17 @@ void WndHandleMap::RemovePermanent(HWND hWnd, CWnd* pWnd)
 
 CWnd* WndHandleMap::LookupTemporary(HWND hWnd)
 {
-    auto it = t_temporary.find(hWnd);
-    return it != t_temporary.end() ? it->second : nullptr;
+    if (t_temporary == nullptr)
+        return nullptr;
+    auto it = t_temporary->find(hWnd);
+    return it != t_temporary->end() ? it->second : nullptr;
 }
 
 CWnd* WndHandleMap::AddTemporary(HWND hWnd)
 {
-    CWnd*& slot = t_temporary[hWnd];
+    if (t_temporary == nullptr)
+        t_temporary = new TempMap;
+    CWnd*& slot = (*t_temporary)[hWnd];
     if (slot == nullptr)
     {
         slot = new CWnd;
@@ -59,13 +65,16 @@ CWnd* WndHandleMap::AddTemporary(HWND hWnd)
 
 void WndHandleMap::DeleteTemporaries()
 {
-    std::unordered_map<HWND, CWnd*> doomed;
-    doomed.swap(t_temporary);
-    for (auto& entry : doomed)
+    TempMap* doomed = t_temporary;
+    t_temporary = nullptr;
+    if (doomed == nullptr)
+        return;
+    for (auto& entry : *doomed)
     {
         entry.second->m_hWnd = nullptr;
         delete entry.second;
     }
+    delete doomed;
 }
 
 void AfxDeleteTempMaps()

@@ -49,7 +49,14 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         {
             CWnd* pWnd = t_pWndInit;
             t_pWndInit = nullptr;
-            AfxWndBinding::Bind(pWnd, reinterpret_cast<HWND>(wParam));
+            try
+            {
+                AfxWndBinding::Bind(pWnd, reinterpret_cast<HWND>(wParam));
+            }
+            catch (...)
+            {
+                return 1; // out of memory for the handle map: the creation is refused
+            }
         }
     }
     return ::CallNextHookEx(t_hHookCbt, code, wParam, lParam);

@@ -128,6 +128,11 @@ int CWnd::GetDlgCtrlID() const
     return ::GetDlgCtrlID(m_hWnd);
 }
 
+int CWnd::SetDlgCtrlID(int nID)
+{
+    return static_cast<int>(::SetWindowLongPtrW(m_hWnd, GWLP_ID, nID));
+}
+
 void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
 {
     ::CheckDlgButton(m_hWnd, nIDButton, nCheck);

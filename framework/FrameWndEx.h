@@ -1,0 +1,40 @@
+// CFrameWndEx: a frame with panes. Docked panes stand top to bottom in docking order over the whole
+// width (bottom-docked ones from the bottom up), left- and right-docked panes at the sides of what
+// remains, and the view fills the rest. Restores and saves the application's window placement.
+#pragma once
+
+#include "framework/BasePane.h"
+#include "framework/FrameWnd.h"
+
+#include <vector>
+
+class CFrameWndEx : public CFrameWnd
+{
+    DECLARE_DYNCREATE(CFrameWndEx)
+public:
+    CFrameWndEx() = default;
+    ~CFrameWndEx() override;
+
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
+
+    // The sides on which panes may dock.
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
+    // Docks a pane at its alignment (top when it has none), after the panes docked before it.
+    void DockPane(CBasePane* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    // Puts a pane into the layout without docking: at the end of the order (bTail) or at its start.
+    BOOL AddPane(CBasePane* pControlBar, BOOL bTail = TRUE);
+    void RemovePaneFromDockManager(CBasePane* pBar);
+    const std::vector<CBasePane*>& GetPanes() const { return m_panes; }
+
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
+protected:
+    void OnClose();
+
+private:
+    DWORD m_dwDockStyle = 0;
+    std::vector<CBasePane*> m_panes; // layout order; not owned
+
+    DECLARE_MESSAGE_MAP()
+};
