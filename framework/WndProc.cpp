@@ -6,6 +6,13 @@
 
 #include <new>
 
+namespace
+{
+// The window's own procedure, kept with the window too: when someone subclassed the window after us,
+// our procedure stays in their chain after the object is gone and must still reach the original.
+const wchar_t SUPER_PROP[] = L"KsWndSuperProc";
+} // namespace
+
 // Binds and unbinds windows on behalf of CWnd (a friend, so CWnd keeps its members private).
 struct AfxWndBinding
 {
@@ -16,9 +23,33 @@ struct AfxWndBinding
         auto old = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
         if (old != &AfxWndProc)
+        {
             pWnd->m_pfnSuper = old;
+            ::SetPropW(hWnd, SUPER_PROP, reinterpret_cast<HANDLE>(old));
+        }
         pWnd->m_bSubclassed = TRUE;
         pWnd->PreSubclassWindow();
+    }
+
+    // Hands the window back to its own procedure and forgets the object. bLast: the window's last
+    // message (WM_NCDESTROY), after which nothing more arrives.
+    static HWND Unbind(CWnd* pWnd, bool bLast)
+    {
+        HWND hWnd = pWnd->m_hWnd;
+        bool bRestored = !pWnd->m_bSubclassed;
+        if (pWnd->m_bSubclassed && pWnd->m_pfnSuper != nullptr &&
+            reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+        {
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+            bRestored = true;
+        }
+        if (bRestored || bLast)
+            ::RemovePropW(hWnd, SUPER_PROP);
+        WndHandleMap::RemovePermanent(hWnd, pWnd);
+        pWnd->m_hWnd = nullptr;
+        pWnd->m_pfnSuper = nullptr;
+        pWnd->m_bSubclassed = FALSE;
+        return hWnd;
     }
 };
 
@@ -95,7 +126,13 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 {
     CWnd* pWnd = WndHandleMap::LookupPermanent(hWnd);
     if (pWnd == nullptr || pWnd->m_hWnd != hWnd)
+    {
+        // No object (any more): the window's own procedure answers.
+        auto super = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, SUPER_PROP));
+        if (super != nullptr && super != &AfxWndProc)
+            return ::CallWindowProcW(super, hWnd, message, wParam, lParam);
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
 
     const MSG saved = t_currentMsg;
     t_currentMsg = {hWnd, message, wParam, lParam, 0, {0, 0}};
@@ -122,15 +159,8 @@ LRESULT CWnd::Default()
 
 void CWnd::FinalNcDestroy()
 {
-    HWND hWnd = m_hWnd;
-    // Hand the window back to its own procedure: nothing after this reaches the object.
-    if (m_bSubclassed && m_pfnSuper != nullptr &&
-        reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    WndHandleMap::RemovePermanent(hWnd, this);
-    m_hWnd = nullptr;
-    m_pfnSuper = nullptr;
-    m_bSubclassed = FALSE;
+    // Nothing after this reaches the object.
+    AfxWndBinding::Unbind(this, true);
 
     // The end of the main window ends its thread's message loop.
     CWinThread* pThread = AfxGetThread();
@@ -197,17 +227,7 @@ HWND CWnd::UnsubclassWindow()
 
 HWND CWnd::Detach()
 {
-    HWND hWnd = m_hWnd;
-    if (hWnd == nullptr)
-        return nullptr;
-    if (m_bSubclassed && m_pfnSuper != nullptr &&
-        reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    WndHandleMap::RemovePermanent(hWnd, this);
-    m_hWnd = nullptr;
-    m_pfnSuper = nullptr;
-    m_bSubclassed = FALSE;
-    return hWnd;
+    return m_hWnd != nullptr ? AfxWndBinding::Unbind(this, false) : nullptr;
 }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)

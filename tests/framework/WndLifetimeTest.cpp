@@ -176,3 +176,42 @@ TEST(WndLifetimeTest, AttachedWindowsAreMappedButNotTakenOver)
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign.hWnd));
 }
+
+namespace
+{
+WNDPROC g_chained = nullptr;
+int g_outerCalls = 0;
+
+// A later subclass by someone else, on top of ours.
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CHAR)
+        ++g_outerCalls;
+    return ::CallWindowProcW(g_chained, hWnd, message, wParam, lParam);
+}
+} // namespace
+
+TEST(WndLifetimeTest, AControlSubclassedAgainAfterUsKeepsWorkingWhenOurObjectGoes)
+{
+    ForeignWindow parent(nullptr, L"STATIC");
+    HWND hEdit =
+        ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 80, 20, parent.hWnd, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hEdit);
+    {
+        CKeyCounter counter;
+        ASSERT_TRUE(counter.SubclassWindow(hEdit));
+        g_chained = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+        ::SendMessageW(hEdit, WM_CHAR, L'x', 1);
+        EXPECT_EQ(1, counter.chars);
+        // The object goes while our procedure is still inside the other subclass's chain.
+        EXPECT_EQ(hEdit, counter.UnsubclassWindow());
+    }
+    g_outerCalls = 0;
+    ::SendMessageW(hEdit, WM_CHAR, L'y', 1);
+    EXPECT_EQ(1, g_outerCalls);
+    wchar_t text[8] = {};
+    ::GetWindowTextW(hEdit, text, 8);
+    EXPECT_STREQ(L"xy", text); // the edit control's own procedure still types
+    ::SetWindowLongPtrW(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_chained));
+}
