@@ -242,17 +242,18 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 const wchar_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-    static std::mutex lock;
-    static std::set<std::wstring> names; // node-based: the returned pointers stay valid
+    // Never destroyed: the returned names stay valid for the process's life (node-based set).
+    static auto* lock = new std::mutex;
+    static auto* names = new std::set<std::wstring>;
     HINSTANCE hInstance = AfxGetInstanceHandle();
     wchar_t name[96] = {};
     swprintf(name, sizeof(name) / sizeof(name[0]), L"Ks:%p:%x:%p:%p:%p", static_cast<void*>(hInstance),
              nClassStyle, static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
              static_cast<void*>(hIcon));
 
-    std::lock_guard<std::mutex> guard(lock);
-    auto it = names.find(name);
-    if (it != names.end())
+    std::lock_guard<std::mutex> guard(*lock);
+    auto it = names->find(name);
+    if (it != names->end())
         return it->c_str();
     WNDCLASSW wc = {};
     if (!::GetClassInfoW(hInstance, name, &wc))
@@ -267,5 +268,5 @@ const wchar_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
         if (!::RegisterClassW(&wc))
             return nullptr;
     }
-    return names.insert(name).first->c_str();
+    return names->insert(name).first->c_str();
 }

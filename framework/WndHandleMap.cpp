@@ -8,11 +8,18 @@
 
 namespace
 {
-std::mutex g_lock;
+// The map and its lock live until the process ends (never destroyed): window objects with static
+// storage (CWnd::wndTopMost, members of the application object) still look into it while the
+// process's static objects are being destroyed.
+std::mutex& Lock()
+{
+    static auto* lock = new std::mutex;
+    return *lock;
+}
 std::unordered_map<HWND, CWnd*>& Permanent()
 {
-    static std::unordered_map<HWND, CWnd*> map;
-    return map;
+    static auto* map = new std::unordered_map<HWND, CWnd*>;
+    return *map;
 }
 // Wrappers belong to the thread that asked for them; its idle time releases them. A plain pointer:
 // thread-local objects with destructors hang the process's exit with this runtime.
@@ -22,21 +29,21 @@ thread_local TempMap* t_temporary = nullptr;
 
 CWnd* WndHandleMap::LookupPermanent(HWND hWnd)
 {
-    std::lock_guard<std::mutex> guard(g_lock);
+    std::lock_guard<std::mutex> guard(Lock());
     auto it = Permanent().find(hWnd);
     return it != Permanent().end() ? it->second : nullptr;
 }
 
 BOOL WndHandleMap::SetPermanent(HWND hWnd, CWnd* pWnd)
 {
-    std::lock_guard<std::mutex> guard(g_lock);
+    std::lock_guard<std::mutex> guard(Lock());
     auto result = Permanent().emplace(hWnd, pWnd);
     return result.second || result.first->second == pWnd;
 }
 
 void WndHandleMap::RemovePermanent(HWND hWnd, CWnd* pWnd)
 {
-    std::lock_guard<std::mutex> guard(g_lock);
+    std::lock_guard<std::mutex> guard(Lock());
     auto it = Permanent().find(hWnd);
     if (it != Permanent().end() && it->second == pWnd)
         Permanent().erase(it);
