@@ -6,6 +6,17 @@
 
 CContextMenuManager* afxContextMenuManager = nullptr;
 
+BOOL AfxInitContextMenuManager()
+{
+    // Destroyed with the process's other statics, after the application's windows are gone.
+    static std::unique_ptr<CContextMenuManager> s_pManager;
+    if (afxContextMenuManager != nullptr)
+        return FALSE;
+    s_pManager = std::make_unique<CContextMenuManager>();
+    afxContextMenuManager = s_pManager.get();
+    return TRUE;
+}
+
 namespace
 {
 // A menu item asked for its state by the update handlers.

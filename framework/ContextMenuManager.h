@@ -57,5 +57,7 @@ private:
     static HWND PrepareOwner(CWnd* pWndOwner, BOOL bOwnMessage);
 };
 
-// The application's context-menu manager; null until the application creates it.
+// The application's context-menu manager; null until AfxInitContextMenuManager creates it (the
+// application object's InitContextMenuManager), which keeps it until the process ends.
 extern CContextMenuManager* afxContextMenuManager;
+BOOL AfxInitContextMenuManager();

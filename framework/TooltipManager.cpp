@@ -1,7 +1,19 @@
 // CTooltipManager.
 #include "framework/TooltipManager.h"
 
+#include <memory>
+
 CTooltipManager* afxTooltipManager = nullptr;
+
+BOOL AfxInitTooltipManager()
+{
+    static std::unique_ptr<CTooltipManager> s_pManager;
+    if (afxTooltipManager != nullptr)
+        return FALSE;
+    s_pManager = std::make_unique<CTooltipManager>();
+    afxTooltipManager = s_pManager.get();
+    return TRUE;
+}
 
 namespace
 {
@@ -14,6 +26,12 @@ int TypeIndex(UINT nType)
     return -1;
 }
 } // namespace
+
+CTooltipManager::~CTooltipManager()
+{
+    if (afxTooltipManager == this)
+        afxTooltipManager = nullptr;
+}
 
 void CTooltipManager::SetTooltipParams(UINT nTypes, CRuntimeClass* pRTC, CMFCToolTipInfo* pParams)
 {

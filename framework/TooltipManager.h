@@ -24,6 +24,7 @@ class CTooltipManager
 {
 public:
     CTooltipManager() = default;
+    ~CTooltipManager();
     CTooltipManager(const CTooltipManager&) = delete;
     CTooltipManager& operator=(const CTooltipManager&) = delete;
 
@@ -43,5 +44,7 @@ private:
     BOOL m_bHasParams[AFX_TOOLTIP_TYPES] = {};
 };
 
-// The application's tool-tip manager; null until the application creates it.
+// The application's tool-tip manager; null until AfxInitTooltipManager creates it (the application
+// object's InitTooltipManager), which keeps it until the process ends.
 extern CTooltipManager* afxTooltipManager;
+BOOL AfxInitTooltipManager();
