@@ -8,8 +8,6 @@
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ChildProcess.h"
 
-#include <set>
-
 namespace
 {
 const COLORREF kNormal = RGB(200, 0, 0);
@@ -187,13 +185,18 @@ BEGIN_MESSAGE_MAP(LinkHost, HostWnd)
 ON_BN_CLICKED(1022, OnLinkClicked)
 END_MESSAGE_MAP()
 
-std::set<HWND> HelperWindows()
+// A script that leaves a marker file when something opens it.
+std::wstring WriteMarkerScript(const std::wstring& folder, const std::wstring& marker)
 {
-    std::set<HWND> found;
-    for (HWND h = ::FindWindowExW(nullptr, nullptr, L"KeystriderTestWindow", nullptr); h != nullptr;
-         h = ::FindWindowExW(nullptr, h, L"KeystriderTestWindow", nullptr))
-        found.insert(h);
-    return found;
+    const std::wstring script = folder + L"\\open-me.cmd";
+    const std::string text =
+        "@echo off\r\necho opened> \"" + std::string(marker.begin(), marker.end()) + "\"\r\n";
+    HANDLE h = ::CreateFileW(script.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+    DWORD written = 0;
+    ::WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    ::CloseHandle(h);
+    return script;
 }
 } // namespace
 
@@ -202,34 +205,17 @@ TEST(MFCLinkCtrl, ClickOpensItsUrlWithTheShellAndTheParentHearsOfIt)
     LinkHost host;
     CMFCLinkCtrl link;
     ASSERT_TRUE(link.Create(L"Velmo Software", WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 20), &host, 1022));
-    // The shell opens the address as it would a web page; a program is what a test can see started.
-    const std::wstring helper = TestBinPath(L"window_helper.exe");
-    link.SetURL(helper.c_str());
+    // The shell opens the address as it would a web page; a script is what a test can see opened.
+    const std::wstring folder = MakeTestTempFolder(L"link");
+    const std::wstring marker = folder + L"\\opened.txt";
+    const std::wstring script = WriteMarkerScript(folder, marker);
+    link.SetURL(script.c_str());
 
-    const std::set<HWND> before = HelperWindows();
     host.SendMessage(WM_COMMAND, MAKEWPARAM(1022, BN_CLICKED), reinterpret_cast<LPARAM>(link.GetSafeHwnd()));
     EXPECT_EQ(1, host.m_nClicks);
-
-    std::set<HWND> started;
-    for (int i = 0; i < 100 && started.empty(); ++i)
-    {
-        ::Sleep(100);
-        for (HWND h : HelperWindows())
-            if (before.count(h) == 0)
-                started.insert(h);
-    }
-    EXPECT_EQ(1u, started.size());
-    for (HWND h : started)
-    {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(h, &pid);
-        HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-        ::PostMessageW(h, WM_CLOSE, 0, 0);
-        if (hProcess != nullptr)
-        {
-            if (::WaitForSingleObject(hProcess, 5000) != WAIT_OBJECT_0)
-                ::TerminateProcess(hProcess, 1);
-            ::CloseHandle(hProcess);
-        }
-    }
+    EXPECT_TRUE(WaitForFile(marker, 10000));
+    ::Sleep(200); // the script's shell lets go of its files
+    ::DeleteFileW(marker.c_str());
+    ::DeleteFileW(script.c_str());
+    ::RemoveDirectoryW(folder.c_str());
 }
