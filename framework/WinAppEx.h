@@ -5,7 +5,9 @@
 #include "framework/Geometry.h"
 #include "framework/WinApp.h"
 
+class CContextMenuManager;
 class CFrameWnd;
+class CTooltipManager;
 
 class CWinAppEx : public CWinApp
 {
@@ -31,6 +33,14 @@ public:
     // The main frame's stored normal rectangle and show state; FALSE when none is stored.
     BOOL LoadWindowPlacement(CRect& rectNormalPosition, int& nFlags, int& nShowCmd);
     BOOL StoreWindowPlacement(const CRect& rectNormalPosition, int nFlags, int nShowCmd);
+
+    // The framework's managers, one per process, made on first use and kept until the process ends:
+    // the registered pop-up menus, and the class and looks of each kind of tool tip. Init is FALSE
+    // when the manager existed already.
+    BOOL InitContextMenuManager();
+    CContextMenuManager* GetContextMenuManager();
+    BOOL InitTooltipManager();
+    CTooltipManager* GetTooltipManager();
 
 private:
     CString m_strRegSection = L"Workspace";

@@ -1,0 +1,29 @@
+// CWinAppEx's context-menu and tool-tip managers: the process-wide ones of ContextMenuManager.h and
+// TooltipManager.h, made on first use.
+#include "framework/WinAppEx.h"
+#include "framework/ContextMenuManager.h"
+#include "framework/TooltipManager.h"
+
+BOOL CWinAppEx::InitContextMenuManager()
+{
+    return AfxInitContextMenuManager();
+}
+
+CContextMenuManager* CWinAppEx::GetContextMenuManager()
+{
+    if (afxContextMenuManager == nullptr)
+        AfxInitContextMenuManager();
+    return afxContextMenuManager;
+}
+
+BOOL CWinAppEx::InitTooltipManager()
+{
+    return AfxInitTooltipManager();
+}
+
+CTooltipManager* CWinAppEx::GetTooltipManager()
+{
+    if (afxTooltipManager == nullptr)
+        AfxInitTooltipManager();
+    return afxTooltipManager;
+}
