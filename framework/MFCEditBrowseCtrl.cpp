@@ -67,24 +67,23 @@ void CMFCEditBrowseCtrl::OnAfterUpdate() {}
 
 LRESULT CMFCEditBrowseCtrl::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
 {
+    // On entry the rectangle is the (new) window rectangle, on return the client rectangle, both in
+    // the same coordinates (the parent's for a child): the button is placed relative to the former.
+    auto* pRect = reinterpret_cast<RECT*>(lParam);
+    if (wParam != 0)
+        pRect = &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+    const RECT rectWindow = *pRect;
     LRESULT lResult = Default();
     m_rectBtn.SetRectEmpty();
     if (m_Mode == BrowseMode_None)
         return lResult;
 
-    // The client area gives up a square-ish strip at its right for the button.
-    auto* pRect = reinterpret_cast<RECT*>(lParam);
-    if (wParam != 0)
-        pRect = &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+    // The client area gives up a strip at its right, about as wide as it is high, for the button.
     const int cyClient = pRect->bottom - pRect->top;
     const int cxButton = std::max(::GetSystemMetrics(SM_CXVSCROLL), cyClient);
     if (pRect->right - pRect->left <= cxButton)
         return lResult; // too narrow: no button
-
-    CRect rectWindow;
-    GetWindowRect(&rectWindow);
     pRect->right -= cxButton;
-    // In window coordinates: the strip right of the new client area, as high as the client area.
     m_rectBtn.SetRect(pRect->right - rectWindow.left, pRect->top - rectWindow.top,
                       pRect->right - rectWindow.left + cxButton, pRect->bottom - rectWindow.top);
     return lResult;

@@ -105,12 +105,27 @@ TEST(BrowseEdit, ClickOnTheButtonRunsOnBrowse)
     ClickAt(edit, ButtonCentre(edit));
     EXPECT_EQ(1, edit.m_nBrowsed);
 
+    // The button's strip ends where the client area ended before: its last pixels still browse, the
+    // text's last pixels do not.
+    CRect rectWindow;
+    edit.GetWindowRect(&rectWindow);
+    CRect rectNow;
+    edit.GetClientRect(&rectNow);
+    edit.ClientToScreen(&rectNow);
+    const int cxBorder = (rectWindow.Width() - before.Width()) / 2;
+    ClickAt(edit, CPoint(rectWindow.right - cxBorder - 1, rectNow.CenterPoint().y));
+    EXPECT_EQ(2, edit.m_nBrowsed);
+    ClickAt(edit, CPoint(rectNow.right - 1, rectNow.CenterPoint().y));
+    EXPECT_EQ(2, edit.m_nBrowsed);
+    ClickAt(edit, CPoint(rectNow.right, rectNow.CenterPoint().y));
+    EXPECT_EQ(3, edit.m_nBrowsed);
+
     // Pressed on the button but released in the text: no browse.
     const CPoint ptButton = ButtonCentre(edit);
     edit.SendMessage(WM_NCLBUTTONDOWN, edit.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptButton.x, ptButton.y)),
                      MAKELPARAM(ptButton.x, ptButton.y));
     edit.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(1, edit.m_nBrowsed);
+    EXPECT_EQ(3, edit.m_nBrowsed);
 }
 
 TEST(BrowseEdit, DefaultFileBrowseAsksTheDialogAndTakesItsPath)
