@@ -4,6 +4,7 @@
 
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
+#include "tests/controls/ControlTestSupport.h"
 
 namespace
 {
@@ -156,4 +157,26 @@ TEST(Gdi, GlobalDataFollowsTheSystem)
 
     afxGlobalData.UpdateFonts();
     EXPECT_NE(nullptr, afxGlobalData.fontRegular.GetSafeHandle());
+}
+
+TEST(Gdi, MemDCForAWindowCoversItsClientArea)
+{
+    HostWnd host; // 600 x 400, no border
+    CRect rectClient;
+    host.GetClientRect(&rectClient);
+    Canvas target(rectClient.Width() + 10, rectClient.Height() + 10);
+    {
+        CMemDC mem(&target.dc, &host);
+        ASSERT_TRUE(mem.IsMemDC());
+        mem.GetDC().FillSolidRect(rectClient, RGB(9, 99, 199));
+    }
+    EXPECT_EQ(RGB(9, 99, 199), target.dc.GetPixel(0, 0));
+    EXPECT_EQ(RGB(9, 99, 199), target.dc.GetPixel(rectClient.right - 1, rectClient.bottom - 1));
+    EXPECT_EQ(RGB(255, 255, 255), target.dc.GetPixel(rectClient.right, rectClient.bottom));
+
+    // Nothing to buffer: drawing goes straight to the target.
+    CWnd none;
+    CMemDC direct(target.dc, &none);
+    EXPECT_FALSE(direct.IsMemDC());
+    EXPECT_EQ(target.dc.GetSafeHdc(), direct.GetDC().GetSafeHdc());
 }
