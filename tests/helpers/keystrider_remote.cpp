@@ -1,0 +1,143 @@
+// keystrider_remote: drives a running Keystrider from another process, as a user would: finds its
+// main window by the window property "Keystrider", sends it commands and tray clicks, and presses
+// key combinations with SendInput (which reaches the hotkeys registered by Keystrider).
+//
+// Usage: keystrider_remote.exe COMMAND [ARGS] [--wait MS]
+//   find                 exit 0 when the main window exists
+//   visible              exit 0 when it is visible, 2 when it exists but is hidden
+//   command ID           posts WM_COMMAND ID (decimal or 0x hex) to the main window
+//   tray MESSAGE         posts the tray icon's callback with the mouse message (515 double click)
+//   keys VK[+VK...]      presses the keys in order and releases them in reverse order
+//   --wait MS            waits up to MS milliseconds for the main window first (default 0)
+// Exit codes: 0 done, 1 no main window, 2 hidden (for "visible"), 4 bad arguments.
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace
+{
+const int kExitOk = 0;
+const int kExitNoWindow = 1;
+const int kExitHidden = 2;
+const int kExitUsage = 4;
+const UINT kTrayNotify = WM_USER + 1;
+
+HWND FindMainWindow()
+{
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (::GetPropW(hWnd, L"Keystrider") != nullptr)
+            return hWnd;
+    }
+    return nullptr;
+}
+
+HWND WaitForMainWindow(DWORD waitMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;)
+    {
+        if (HWND hWnd = FindMainWindow())
+            return hWnd;
+        if (::GetTickCount() - start >= waitMs)
+            return nullptr;
+        ::Sleep(50);
+    }
+}
+
+bool ParseNumber(const wchar_t* text, unsigned long& value)
+{
+    if (text == nullptr || *text == 0)
+        return false;
+    wchar_t* end = nullptr;
+    value = std::wcstoul(text, &end, 0);
+    return end != nullptr && *end == 0;
+}
+
+bool ParseKeys(const wchar_t* text, std::vector<WORD>& keys)
+{
+    std::wstring rest = text != nullptr ? text : L"";
+    while (!rest.empty())
+    {
+        const size_t plus = rest.find(L'+');
+        const std::wstring part = rest.substr(0, plus);
+        unsigned long vk = 0;
+        if (!ParseNumber(part.c_str(), vk) || vk == 0 || vk > 0xFE)
+            return false;
+        keys.push_back(static_cast<WORD>(vk));
+        rest = plus == std::wstring::npos ? L"" : rest.substr(plus + 1);
+    }
+    return !keys.empty();
+}
+
+void PressKeys(const std::vector<WORD>& keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD vk : keys)
+    {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        inputs.push_back(in);
+    }
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+    {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = *it;
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(in);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 2)
+        return kExitUsage;
+    const std::wstring command = argv[1];
+    const wchar_t* argument = nullptr;
+    unsigned long waitMs = 0;
+    for (int i = 2; i < argc; ++i)
+    {
+        if (std::wcscmp(argv[i], L"--wait") == 0 && i + 1 < argc)
+        {
+            if (!ParseNumber(argv[++i], waitMs))
+                return kExitUsage;
+        }
+        else if (argument == nullptr)
+        {
+            argument = argv[i];
+        }
+    }
+
+    if (command == L"keys")
+    {
+        std::vector<WORD> keys;
+        if (!ParseKeys(argument, keys))
+            return kExitUsage;
+        PressKeys(keys);
+        return kExitOk;
+    }
+
+    HWND hWnd = WaitForMainWindow(waitMs);
+    if (hWnd == nullptr)
+        return kExitNoWindow;
+    if (command == L"find")
+        return kExitOk;
+    if (command == L"visible")
+        return ::IsWindowVisible(hWnd) ? kExitOk : kExitHidden;
+
+    unsigned long value = 0;
+    if (!ParseNumber(argument, value))
+        return kExitUsage;
+    if (command == L"command")
+        return ::PostMessageW(hWnd, WM_COMMAND, value, 0) ? kExitOk : kExitNoWindow;
+    if (command == L"tray")
+        return ::PostMessageW(hWnd, kTrayNotify, 128, static_cast<LPARAM>(value)) ? kExitOk : kExitNoWindow;
+    return kExitUsage;
+}
