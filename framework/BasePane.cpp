@@ -3,12 +3,15 @@
 #include "framework/BasePane.h"
 #include "framework/FrameWndEx.h"
 #include "framework/WndMessageMap.h"
+#include "framework/VisualManager.h"
+#include "framework/WindowDC.h"
 
 IMPLEMENT_DYNAMIC(CBasePane, CWnd)
 IMPLEMENT_DYNAMIC(CPane, CBasePane)
 
 BEGIN_MESSAGE_MAP(CBasePane, CWnd)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CBasePane::~CBasePane()
@@ -79,4 +82,19 @@ void CPane::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
     m_cyTopBorder = cyTop;
     m_cxRightBorder = cxRight;
     m_cyBottomBorder = cyBottom;
+}
+
+void CBasePane::OnPaint()
+{
+    CPaintDC dc(this);
+    DoPaint(&dc);
+}
+
+void CBasePane::DoPaint(CDC* pDC)
+{
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    CRect rectClip;
+    pDC->GetClipBox(&rectClip);
+    CMFCVisualManager::GetInstance()->OnFillBarBackground(pDC, this, rectClient, rectClip, FALSE);
 }

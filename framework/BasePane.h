@@ -67,8 +67,13 @@ public:
 
     CFrameWndEx* GetDockSiteFrameWnd() const { return m_pDockSite; }
 
+    // Paints the pane on WM_PAINT; the base fills the background through the visual manager, derived
+    // panes draw their content over it.
+    virtual void DoPaint(CDC* pDC);
+
 protected:
     void OnSize(UINT nType, int cx, int cy);
+    void OnPaint();
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
 private:
