@@ -16,6 +16,9 @@ public:
     // A button for the popup hMenu (copied; null for a plain command item).
     CMFCToolBarMenuButton(UINT uiID, HMENU hMenu, int iImage, const wchar_t* lpszText = nullptr);
     ~CMFCToolBarMenuButton() override;
+    // Copies go through CopyFrom: each button owns its own nested menus.
+    CMFCToolBarMenuButton(const CMFCToolBarMenuButton&) = delete;
+    CMFCToolBarMenuButton& operator=(const CMFCToolBarMenuButton&) = delete;
 
     void CopyFrom(const CMFCToolBarButton& src) override;
 
