@@ -1,6 +1,7 @@
 // The visual manager: one instance of the installed class, made on first use, and the hooks through
 // which bars and the tasks pane paint.
 #include "framework/VisualManagerOffice2003.h"
+#include "framework/ToolBarButton.h"
 #include "framework/TasksPane.h"
 #include "framework/ToolBar.h"
 #include "tests/bars/BarsTestSupport.h"
@@ -136,4 +137,58 @@ TEST_F(VisualManagerTest, BarsAndTheTasksPanePaintThroughTheHooks)
     EXPECT_TRUE(Called("group-border"));
     EXPECT_TRUE(Called("task:text"));
     EXPECT_TRUE(Called("task:")); // the separator is an item too
+}
+
+namespace
+{
+// Records the brush that the Office XP look hands to OnFillHighlightedArea.
+class BrushRecorder : public CMFCVisualManagerOfficeXP
+{
+public:
+    CBrush* pLastBrush = nullptr;
+    CRect lastRect;
+    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CMFCToolBarButton* pButton) override
+    {
+        pLastBrush = pBrush;
+        lastRect = rect;
+        CMFCVisualManagerOfficeXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
+    }
+};
+} // namespace
+
+TEST(OfficeXPLook, HighlightedPressedAndCheckedButtonsAreFilledThroughOnFillHighlightedArea)
+{
+    BrushRecorder manager;
+    manager.OnUpdateSystemColors();
+    PixelCanvas canvas(40, 40);
+    CMFCToolBarButton button(1, -1);
+    const CRect rect(0, 0, 30, 30);
+
+    manager.OnFillButtonInterior(&canvas.dc, &button, rect, ButtonsIsHighlighted);
+    EXPECT_EQ(manager.pLastBrush, &manager.m_brHighlight);
+    manager.OnFillButtonInterior(&canvas.dc, &button, rect, ButtonsIsPressed);
+    EXPECT_EQ(manager.pLastBrush, &manager.m_brHighlightDn);
+    manager.pLastBrush = nullptr;
+    manager.OnFillButtonInterior(&canvas.dc, &button, rect, ButtonsIsRegular);
+    EXPECT_EQ(manager.pLastBrush, nullptr); // a plain button keeps the bar's background
+    button.m_nStyle |= TBBS_CHECKED;
+    manager.OnFillButtonInterior(&canvas.dc, &button, rect, ButtonsIsRegular);
+    EXPECT_EQ(manager.pLastBrush, &manager.m_brHighlightChecked);
+    EXPECT_EQ(canvas.At(5, 5), manager.m_clrHighlightChecked);
+}
+
+TEST(OfficeXPLook, AHighlightedMenuItemIsNarrowedFilledFramedAndGetsTheHighlightTextColour)
+{
+    BrushRecorder manager;
+    manager.OnUpdateSystemColors();
+    PixelCanvas canvas(60, 20);
+    canvas.Fill(RGB(1, 2, 3));
+    COLORREF clrText = 0;
+    manager.OnHighlightMenuItem(&canvas.dc, nullptr, CRect(0, 0, 50, 20), clrText);
+    EXPECT_EQ(manager.pLastBrush, &manager.m_brHighlight);
+    EXPECT_EQ(manager.lastRect, CRect(1, 0, 49, 20));
+    EXPECT_EQ(canvas.At(0, 10), RGB(1, 2, 3));
+    EXPECT_EQ(canvas.At(1, 10), manager.m_clrMenuItemBorder);
+    EXPECT_EQ(canvas.At(20, 10), manager.m_clrHighlight);
+    EXPECT_EQ(clrText, ::GetSysColor(COLOR_MENUTEXT));
 }
