@@ -253,7 +253,8 @@ CSize CMFCToolBar::MeasureButtons(BOOL bHorz, std::vector<CSize>& sizes)
     sizes.clear();
     CSize sizeMax(0, 0);
     HDC hdc = ::GetDC(m_hWnd);
-    CDC* pDC = hdc != nullptr ? CDC::FromHandle(hdc) : nullptr;
+    CDC dc; // borrows the window's DC for measuring; released below
+    CDC* pDC = hdc != nullptr && dc.Attach(hdc) ? &dc : nullptr;
     const CSize sizeDefault = m_bMenuMode ? m_sizeMenuButton : m_sizeButton;
     for (CMFCToolBarButton* pButton : m_Buttons)
     {
@@ -265,6 +266,7 @@ CSize CMFCToolBar::MeasureButtons(BOOL bHorz, std::vector<CSize>& sizes)
             sizeMax.cy = std::max<int>(sizeMax.cy, size.cy);
         }
     }
+    dc.Detach();
     if (hdc != nullptr)
         ::ReleaseDC(m_hWnd, hdc);
     return sizeMax;
