@@ -2,6 +2,7 @@
 #include "framework/MenuBar.h"
 #include "framework/ToolBarMenuButton.h"
 #include "framework/ContextMenuManager.h"
+#include "framework/Menu.h"
 #include "framework/FrameWnd.h"
 #include "framework/WndMessageMap.h"
 
@@ -74,15 +75,20 @@ void CMFCMenuBar::OnClickButton(int iButton)
     CRect rect = pButton->Rect();
     ClientToScreen(&rect);
     HWND hWndFrame = ::GetParent(m_hWnd);
-    // Through the application's menu manager when there is one: its items then take their states from
-    // the frame's update handlers, and tests can answer the menu.
+    // Through the application's menu manager when there is one (its items then take their states from
+    // the frame's update handlers); through CMenu otherwise. Either way tests can answer the menu.
     CWnd* pFrame = CWnd::FromHandlePermanent(hWndFrame);
     UINT nCmd = 0;
     if (afxContextMenuManager != nullptr && pFrame != nullptr)
         nCmd = afxContextMenuManager->TrackPopupMenu(hMenu, rect.left, rect.bottom, pFrame, FALSE);
     else
-        nCmd = static_cast<UINT>(::TrackPopupMenu(hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                                  rect.left, rect.bottom, 0, m_hWnd, nullptr));
+    {
+        CMenu menu;
+        menu.Attach(hMenu);
+        nCmd = static_cast<UINT>(
+            menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, rect.left, rect.bottom, this));
+        menu.Detach();
+    }
     ::DestroyMenu(hMenu);
     if (nCmd != 0 && hWndFrame != nullptr)
         ::PostMessageW(hWndFrame, WM_COMMAND, MAKEWPARAM(nCmd, 0), 0);

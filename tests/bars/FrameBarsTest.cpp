@@ -3,6 +3,7 @@
 // through the frame's own route.
 #include "framework/CmdUI.h"
 #include "framework/FrameWndEx.h"
+#include "framework/Menu.h"
 #include "framework/MenuBar.h"
 #include "framework/TasksPane.h"
 #include "framework/ToolBar.h"
@@ -72,6 +73,7 @@ protected:
     void OnPlay() { commands.push_back(ID_TRAY_PLAY); }
     void OnUpdatePlay(CCmdUI* pCmdUI) { pCmdUI->Enable(!bRunning); }
     void OnTask() { commands.push_back(1014); }
+    void OnFileOpen() { commands.push_back(ID_FILE_OPEN); }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -83,6 +85,7 @@ ON_UPDATE_COMMAND_UI_RANGE(32832, 32839, OnUpdateTab)
 ON_COMMAND(ID_TRAY_PLAY, OnPlay)
 ON_UPDATE_COMMAND_UI(ID_TRAY_PLAY, OnUpdatePlay)
 ON_COMMAND(1014, OnTask)
+ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 END_MESSAGE_MAP()
 
 class FrameBarsTest : public testing::Test
@@ -194,4 +197,25 @@ TEST_F(FrameBarsTest, ClicksReachTheFrameAndTheIdleUpdateSetsTheButtonStates)
     PumpBarMessages();
     ASSERT_EQ(pFrame->commands.size(), 3u);
     EXPECT_EQ(pFrame->commands[2], 1014u);
+}
+
+namespace
+{
+HMENU g_hShownMenu = nullptr;
+UINT AnswerOpen(HMENU hMenu, UINT, int, int, HWND)
+{
+    g_hShownMenu = hMenu;
+    return ::GetMenuItemID(hMenu, 0);
+}
+} // namespace
+
+TEST_F(FrameBarsTest, AMenuBarButtonOpensItsPopupAndTheChosenCommandReachesTheFrame)
+{
+    pFrame->m_wndMenuBar.ShowPane(TRUE, FALSE, FALSE);
+    AfxTrackPopupMenuHook previous = AfxSetTrackPopupMenuHook(&AnswerOpen);
+    ClickButton(pFrame->m_wndMenuBar, 0);
+    AfxSetTrackPopupMenuHook(previous);
+    EXPECT_NE(g_hShownMenu, nullptr);
+    ASSERT_EQ(pFrame->commands.size(), 1u);
+    EXPECT_EQ(pFrame->commands[0], static_cast<UINT>(ID_FILE_OPEN));
 }
