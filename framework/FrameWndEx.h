@@ -31,6 +31,10 @@ public:
 
 protected:
     void OnClose();
+    // New system colours or settings: the global colours and fonts, the visual manager and the bars
+    // (which see no such message of their own) follow (framework/FrameWndExSystemChange.cpp).
+    void OnSysColorChange();
+    void OnSettingChange(UINT uFlags, const wchar_t* lpszSection);
 
 private:
     DWORD m_dwDockStyle = 0;
