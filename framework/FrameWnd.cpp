@@ -36,6 +36,16 @@ CFrameWnd* CWnd::GetParentFrame() const
     return nullptr;
 }
 
+CFrameWnd* CWnd::GetTopLevelFrame() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(m_hWnd));
+    for (CFrameWnd* pParent = GetParentFrame(); pParent != nullptr; pParent = pParent->GetParentFrame())
+        pFrame = pParent;
+    return pFrame;
+}
+
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;

@@ -87,6 +87,8 @@ public:
 
     // The nearest frame window among the parents; null when none.
     CFrameWnd* GetParentFrame() const;
+    // The outermost frame around this window: itself when it is a frame without a frame around it.
+    CFrameWnd* GetTopLevelFrame() const;
 
     // --- message handling ---
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

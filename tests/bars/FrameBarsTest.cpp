@@ -150,6 +150,10 @@ TEST_F(FrameBarsTest, BarsStackAtTheTopInDockingOrderAndTheTasksPaneFillsTheLeft
     const CRect tabs = PaneRect(pFrame->m_wndTabs);
     const CRect tasks = PaneRect(pFrame->m_wndTasksPane);
 
+    // Bars find their frame, as the skin does to cut its background picture.
+    EXPECT_EQ(pFrame->m_wndToolBar.GetTopLevelFrame(), pFrame);
+    EXPECT_EQ(pFrame->GetTopLevelFrame(), pFrame);
+
     EXPECT_EQ(tools.top, 0); // the hidden menu bar takes no room
     EXPECT_EQ(tools.Width(), client.Width());
     EXPECT_EQ(tools.Height(), pFrame->m_wndToolBar.CalcFixedLayout(FALSE, TRUE).cy);
