@@ -42,24 +42,6 @@ void CMFCMenuImages::Draw(CDC* pDC, IMAGES_IDS id, const CPoint& ptImage, IMAGE_
         ::Polygon(hdc, pts, 3);
         break;
     }
-    case IdArrowRight:
-    {
-        POINT pts[3] = {{x + w / 3, y + 1}, {x + w / 3, y + h - 1}, {x + w / 3 + (h - 2) / 2, y + h / 2}};
-        ::Polygon(hdc, pts, 3);
-        break;
-    }
-    case IdCheck:
-    {
-        POINT pts[3] = {{x + 1, y + h / 2}, {x + w / 3, y + h - 2}, {x + w - 1, y + 1}};
-        ::Polyline(hdc, pts, 3);
-        break;
-    }
-    case IdClose:
-        ::MoveToEx(hdc, x + 1, y + 1, nullptr);
-        ::LineTo(hdc, x + w - 1, y + h - 1);
-        ::MoveToEx(hdc, x + w - 2, y + 1, nullptr);
-        ::LineTo(hdc, x, y + h - 1);
-        break;
     }
 
     ::SelectObject(hdc, hOldPen);

@@ -1,5 +1,5 @@
-// CMFCMenuImages: the few small glyphs that menus and combo boxes draw (arrows, check mark, close),
-// drawn as shapes in one of four colours.
+// CMFCMenuImages: the small glyphs that tool-bar combo boxes draw (the drop-down arrow), drawn as shapes
+// in one of four colours.
 #pragma once
 
 #include "framework/Geometry.h"
@@ -12,9 +12,6 @@ public:
     enum IMAGES_IDS
     {
         IdArrowDown = 0,
-        IdArrowRight,
-        IdCheck,
-        IdClose,
     };
     enum IMAGE_STATE
     {

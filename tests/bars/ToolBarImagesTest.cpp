@@ -1,5 +1,6 @@
 // CMFCToolBarImages: strips loaded and appended, drawn with their background left out, greyed when
 // disabled.
+#include "framework/MenuImages.h"
 #include "framework/ToolBarImages.h"
 #include "res/resource.h"
 #include "tests/bars/BarsTestSupport.h"
@@ -55,4 +56,25 @@ TEST(ToolBarImages, TheBackgroundIsTransparentAndDisabledImagesAreGrey)
     EXPECT_GT(drawn, 0);
     EXPECT_EQ(colouredWhenDisabled, 0);
     EXPECT_EQ(canvas.At(40, 8), RGB(255, 0, 255));
+}
+
+TEST(MenuImages, TheDropDownArrowIsDrawnInItsStateColourInsideItsCell)
+{
+    PixelCanvas canvas(30, 30);
+    canvas.Fill(RGB(0, 0, 0));
+    const CSize size = CMFCMenuImages::Size();
+    CMFCMenuImages::Draw(&canvas.dc, CMFCMenuImages::IdArrowDown, CPoint(10, 10), CMFCMenuImages::ImageWhite);
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 30; ++y)
+    {
+        for (int x = 0; x < 30; ++x)
+        {
+            if (canvas.At(x, y) != RGB(255, 255, 255))
+                continue;
+            const bool bInCell = x >= 10 && x < 10 + size.cx && y >= 10 && y < 10 + size.cy;
+            ++(bInCell ? inside : outside);
+        }
+    }
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
 }
