@@ -244,8 +244,11 @@ BOOL CMFCTasksPane::OnEraseBkgnd(CDC* /*pDC*/)
     return TRUE; // DoPaint fills the whole background
 }
 
-void CMFCTasksPane::DoPaint(CDC* pDC)
+void CMFCTasksPane::DoPaint(CDC* pDCPaint)
 {
+    // Drawn into a buffer first, so hovering over tasks does not flicker.
+    CMemDC memDC(pDCPaint, this);
+    CDC* pDC = &memDC.GetDC();
     CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
     CRect rectClient;
     GetClientRect(&rectClient);

@@ -339,12 +339,15 @@ BOOL CMFCToolBar::OnEraseBkgnd(CDC* /*pDC*/)
     return TRUE; // DoPaint fills the whole background
 }
 
-void CMFCToolBar::DoPaint(CDC* pDC)
+void CMFCToolBar::DoPaint(CDC* pDCPaint)
 {
+    // Background and buttons go to a buffer first, so hot tracking does not flicker.
+    CRect rectClip;
+    ::GetClipBox(pDCPaint->GetSafeHdc(), &rectClip);
+    CMemDC memDC(pDCPaint, this);
+    CDC* pDC = &memDC.GetDC();
     CPane::DoPaint(pDC);
     const BOOL bHorz = IsHorizontal();
-    CRect rectClip;
-    ::GetClipBox(pDC->GetSafeHdc(), &rectClip);
     for (int i = 0; i < GetCount(); ++i)
     {
         CMFCToolBarButton* pButton = m_Buttons[static_cast<size_t>(i)];
