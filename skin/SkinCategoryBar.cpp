@@ -1,0 +1,130 @@
+// CSkinCategoryBar and its tab buttons: the tabs' set, size and drawing.
+#include "skin/SkinCategoryBar.h"
+
+#include "framework/GlobalData.h"
+#include "framework/VisualManager.h"
+#include "framework/WndMessageMap.h"
+#include "res/resource.h"
+#include "skin/SkinVisualManager.h"
+
+#include <algorithm>
+
+IMPLEMENT_SERIAL(CSkinCategoryBarButton, CMFCToolBarButton, 1)
+IMPLEMENT_DYNCREATE(CSkinCategoryBar, CSkinToolBar)
+
+BEGIN_MESSAGE_MAP(CSkinCategoryBar, CSkinToolBar)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CSkinCategoryBarButton::CSkinCategoryBarButton()
+{
+    m_bText = TRUE;
+}
+
+CSkinCategoryBarButton::CSkinCategoryBarButton(const wchar_t* lpszText, UINT nId)
+{
+    m_strText = lpszText;
+    m_nID = nId;
+    m_bText = TRUE;
+}
+
+SIZE CSkinCategoryBarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
+{
+    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
+    if (pManager == nullptr || !pManager->IsKindOf(RUNTIME_CLASS(CSkinVisualManager)))
+        return CMFCToolBarButton::OnCalculateSize(pDC, sizeDefault, bHorz);
+    if (!IsVisible())
+        return CSize(0, 0);
+    CSize size = sizeDefault;
+    if ((m_nStyle & TBBS_SEPARATOR) != 0)
+        return size;
+    if (!m_bImage || GetImage() < 0)
+    {
+        const CSize extra = m_bExtraSize ? pManager->GetButtonExtraBorder() : CSize(0, 0);
+        if (bHorz)
+            size.cx = extra.cx;
+        else
+            size.cy = extra.cy;
+    }
+    m_sizeText = CSize(0, 0);
+    if (!m_strText.IsEmpty() && m_bText)
+    {
+        CFont* pOldFont = pDC->SelectObject(&afxGlobalData.fontBold);
+        CRect rectText(0, 0, 3 * sizeDefault.cx, sizeDefault.cy);
+        UINT nFormat = DT_CALCRECT | DT_CENTER;
+        if (CMFCToolBarButton::m_bWrapText)
+            nFormat |= DT_WORDBREAK;
+        pDC->DrawText(m_strText, &rectText, nFormat);
+        m_sizeText = rectText.Size();
+        m_sizeText.cx += 6;
+        size.cx = std::max<int>(size.cx, m_sizeText.cx) + 18;
+        size.cy = m_sizeText.cy + 11;
+        if (pOldFont != nullptr)
+            pDC->SelectObject(pOldFont);
+    }
+    return size;
+}
+
+void CSkinCategoryBarButton::OnDraw(CDC* pDC, const CRect& rect, CMFCToolBarImages*, BOOL bHorz,
+                                    BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder, BOOL)
+{
+    m_bHorz = bHorz;
+    FillInterior(pDC, rect, bHighlight);
+    CFont* pOldFont = pDC->SelectObject(&afxGlobalData.fontBold);
+
+    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
+    AFX_BUTTON_STATE state = ButtonsIsRegular;
+    if (bHighlight)
+        state = ButtonsIsHighlighted;
+    else if ((m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
+        state = ButtonsIsPressed;
+    if (pManager != nullptr)
+        pDC->SetTextColor(pManager->GetToolbarButtonTextColor(this, state));
+
+    CRect rectText = rect;
+    rectText.top += 7;
+    if (bHorz)
+    {
+        // The label stands on the bar's picture, not on a box of the DC's background colour.
+        const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
+        pDC->DrawText(m_strText, &rectText, DT_SINGLELINE | DT_CENTER);
+        pDC->SetBkMode(nOldBkMode);
+    }
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+
+    if (bCustomizeMode || !HaveHotBorder() || !bDrawBorder || pManager == nullptr)
+        return;
+    if ((m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
+        pManager->OnDrawButtonBorder(pDC, this, rect, ButtonsIsPressed);
+    else if (bHighlight && (m_nStyle & (TBBS_DISABLED | TBBS_CHECKED | TBBS_INDETERMINATE)) == 0)
+        pManager->OnDrawButtonBorder(pDC, this, rect, ButtonsIsHighlighted);
+}
+
+int CSkinCategoryBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CSkinToolBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    RestoreOriginalState();
+    return 0;
+}
+
+BOOL CSkinCategoryBar::RestoreOriginalState()
+{
+    static const struct
+    {
+        const wchar_t* text;
+        UINT id;
+    } kTabs[] = {
+        {L"Shortcut", ID_PAGE_SHORTCUT},
+        {L"Windows Default", ID_PAGE_WINDOWS_DEFAULT},
+        {L"Options", ID_PAGE_OPTIONS},
+        {L"About", ID_PAGE_ABOUT},
+    };
+    RemoveAllButtons();
+    for (const auto& tab : kTabs)
+        InsertButton(CSkinCategoryBarButton(tab.text, tab.id), -1);
+    AdjustLayout();
+    Invalidate(TRUE);
+    return TRUE;
+}

@@ -1,0 +1,4 @@
+// CSkinLinksBar: run-time class of the links bar.
+#include "skin/SkinLinksBar.h"
+
+IMPLEMENT_DYNCREATE(CSkinLinksBar, CSkinToolBar)

@@ -1,0 +1,281 @@
+// The main frame, created with its view through the document template as at start-up: its bars,
+// page commands with their check marks, Run and Stop with their update states, the tray icon's
+// clicks and menu, hiding to the tray and the Exit commands.
+#include "app/AppMessages.h"
+#include "app/KeystriderApp.h"
+#include "app/KeystriderDoc.h"
+#include "app/KeystriderView.h"
+#include "app/MainFrame.h"
+#include "framework/CmdUI.h"
+#include "framework/DocTemplate.h"
+#include "framework/Menu.h"
+#include "res/resource.h"
+#include "tests/app/AppTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+class RecordingCmdUI : public CCmdUI
+{
+public:
+    void Enable(BOOL bOn) override { enabled = bOn; }
+    void SetCheck(int nCheck) override { checked = nCheck; }
+    int enabled = -1;
+    int checked = -1;
+};
+
+std::vector<CString> g_menuItems;
+UINT g_menuChoice = 0;
+
+UINT ChooseFromMenu(HMENU hMenu, UINT, int, int, HWND)
+{
+    g_menuItems.clear();
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(hMenu, i, text, 64, MF_BYPOSITION);
+        g_menuItems.push_back(text);
+    }
+    return g_menuChoice;
+}
+
+// Whether the key combination of the store's first registrable shortcut is free for another taker
+// (false while the view holds it as a hotkey); -1 when the store has no such shortcut.
+int FirstHotKeyIsFree()
+{
+    for (ShortCutItem* pItem : theApp.m_ShortCutConfig.m_ShortCutList)
+    {
+        if (pItem == nullptr || !pItem->IsRegistrable())
+            continue;
+        UINT mods = pItem->m_wWinKey != 0 ? MOD_WIN : 0;
+        mods |= (pItem->m_wModifiers & FCONTROL) ? MOD_CONTROL : 0;
+        mods |= (pItem->m_wModifiers & FALT) ? MOD_ALT : 0;
+        mods |= (pItem->m_wModifiers & FSHIFT) ? MOD_SHIFT : 0;
+        const int kProbeId = 0x7FFF;
+        if (!::RegisterHotKey(nullptr, kProbeId, mods, pItem->m_wVirtualKey))
+            return 0;
+        ::UnregisterHotKey(nullptr, kProbeId);
+        return 1;
+    }
+    return -1;
+}
+
+class FrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CShortCutConfig& store = theApp.m_ShortCutConfig;
+        store.m_nGeneralHideToTray = 0;
+        store.m_nGeneralCloseToTray = 0;
+        store.m_bRunning = 1;
+        m_pFrame = GetMainFrame();
+        if (m_pFrame == nullptr)
+        {
+            static bool s_templateAdded = false;
+            if (!s_templateAdded)
+            {
+                theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CKeystriderDoc),
+                                                             RUNTIME_CLASS(CMainFrame),
+                                                             RUNTIME_CLASS(CKeystriderView)));
+                s_templateAdded = true;
+            }
+            theApp.OnFileNew();
+            m_pFrame = GetMainFrame();
+        }
+        ASSERT_NE(m_pFrame, nullptr);
+        ASSERT_NE(m_pFrame->GetSafeHwnd(), nullptr);
+        m_pFrame->ShowWindow(SW_SHOWNORMAL);
+        PumpPending();
+    }
+
+    void Command(UINT id)
+    {
+        m_pFrame->SendMessage(WM_COMMAND, id, 0);
+        PumpPending();
+    }
+    RecordingCmdUI Update(UINT id)
+    {
+        RecordingCmdUI ui;
+        ui.m_nID = id;
+        ui.DoUpdate(m_pFrame, FALSE);
+        return ui;
+    }
+    bool ViewControlVisible(int id)
+    {
+        CWnd* pView = m_pFrame->GetActiveView();
+        return pView != nullptr && ::IsWindowVisible(::GetDlgItem(pView->GetSafeHwnd(), id)) != FALSE;
+    }
+    std::vector<UINT> CheckedTabs()
+    {
+        m_pFrame->m_wndCategoryBar.OnUpdateCmdUI(m_pFrame, TRUE);
+        std::vector<UINT> checked;
+        for (int i = 0; i < m_pFrame->m_wndCategoryBar.GetCount(); ++i)
+        {
+            CMFCToolBarButton* pButton = m_pFrame->m_wndCategoryBar.GetButton(i);
+            if ((pButton->m_nStyle & TBBS_CHECKED) != 0)
+                checked.push_back(pButton->m_nID);
+        }
+        return checked;
+    }
+
+    CMainFrame* m_pFrame = nullptr;
+};
+} // namespace
+
+TEST_F(FrameTest, HasTheSkinBarsTheTrayMarkAndAFixedSize)
+{
+    EXPECT_EQ(m_pFrame->GetStyle() & WS_CAPTION, 0u);
+    EXPECT_EQ(::GetPropW(m_pFrame->GetSafeHwnd(), L"Keystrider"), reinterpret_cast<HANDLE>(1));
+    EXPECT_EQ(CKeystriderApp::FindFirstInstanceWindow(), m_pFrame->GetSafeHwnd());
+    EXPECT_TRUE(m_pFrame->m_wndCaptionBar.IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->m_wndToolBar.IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->m_wndCategoryBar.IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->m_wndTasksPane.IsWindowVisible());
+    ASSERT_NE(m_pFrame->m_wndMenuBar.GetSafeHwnd(), nullptr);
+    EXPECT_FALSE(m_pFrame->m_wndMenuBar.IsWindowVisible());
+    for (const CSkinLinksBar& bar : m_pFrame->m_wndLinksBar)
+        EXPECT_EQ(bar.GetSafeHwnd(), nullptr);
+
+    std::vector<UINT> tools;
+    for (int i = 0; i < m_pFrame->m_wndToolBar.GetCount(); ++i)
+        if (!m_pFrame->m_wndToolBar.GetButton(i)->IsSeparator())
+            tools.push_back(m_pFrame->m_wndToolBar.GetButton(i)->m_nID);
+    EXPECT_EQ(tools, (std::vector<UINT>{ID_TRAY_PLAY, ID_TOOL_STOP, ID_TOOL_SHORTCUT, ID_TOOL_EXIT}));
+
+    ASSERT_EQ(m_pFrame->m_wndCategoryBar.GetCount(), 4);
+    const wchar_t* texts[] = {L"Shortcut", L"Windows Default", L"Options", L"About"};
+    for (int i = 0; i < 4; ++i)
+    {
+        EXPECT_STREQ(m_pFrame->m_wndCategoryBar.GetButton(i)->m_strText, texts[i]);
+        EXPECT_EQ(m_pFrame->m_wndCategoryBar.GetButton(i)->m_nID, static_cast<UINT>(ID_PAGE_SHORTCUT + i));
+    }
+
+    MINMAXINFO mmi = {};
+    m_pFrame->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    EXPECT_EQ(mmi.ptMinTrackSize.x, KS_FRAME_WIDTH);
+    EXPECT_EQ(mmi.ptMinTrackSize.y, KS_FRAME_HEIGHT);
+    EXPECT_EQ(mmi.ptMaxTrackSize.x, KS_FRAME_WIDTH);
+    EXPECT_EQ(mmi.ptMaxTrackSize.y, KS_FRAME_HEIGHT);
+    EXPECT_NE(m_pFrame->m_pfnSetLayeredWindowAttributes, nullptr);
+}
+
+TEST_F(FrameTest, PageCommandsSwitchTheViewAndMoveTheCheckMark)
+{
+    Command(ID_PAGE_OPTIONS);
+    EXPECT_EQ(m_pFrame->m_nCurrentPage, 2);
+    EXPECT_TRUE(ViewControlVisible(IDC_CLOSE_TO_TRAY));
+    EXPECT_TRUE(ViewControlVisible(IDC_PAGE_FRAME));
+    EXPECT_FALSE(ViewControlVisible(IDC_SHORTCUT_LIST));
+    EXPECT_FALSE(ViewControlVisible(IDC_NEW));
+    EXPECT_FALSE(ViewControlVisible(IDC_MAKER_LINK));
+    EXPECT_EQ(CheckedTabs(), (std::vector<UINT>{ID_PAGE_OPTIONS}));
+
+    Command(ID_PAGE_ABOUT);
+    EXPECT_TRUE(ViewControlVisible(IDC_MAKER_LINK));
+    EXPECT_FALSE(ViewControlVisible(IDC_CLOSE_TO_TRAY));
+    EXPECT_EQ(CheckedTabs(), (std::vector<UINT>{ID_PAGE_ABOUT}));
+
+    Command(ID_PAGE_WINDOWS_DEFAULT);
+    EXPECT_TRUE(ViewControlVisible(IDC_SHORTCUT_LIST));
+    EXPECT_FALSE(ViewControlVisible(IDC_NEW));
+    EXPECT_FALSE(ViewControlVisible(IDC_PAGE_FRAME));
+
+    // The tool bar's "Shortcut" selects page 0, with its row of buttons.
+    Command(ID_TOOL_SHORTCUT);
+    EXPECT_EQ(m_pFrame->m_nCurrentPage, 0);
+    EXPECT_TRUE(ViewControlVisible(IDC_NEW));
+    EXPECT_TRUE(ViewControlVisible(IDC_SHORTCUT_LIST));
+    EXPECT_EQ(CheckedTabs(), (std::vector<UINT>{ID_PAGE_SHORTCUT}));
+
+    RecordingCmdUI ui = Update(ID_PAGE_LAST);
+    EXPECT_EQ(ui.enabled, TRUE);
+    EXPECT_EQ(ui.checked, 0);
+}
+
+TEST_F(FrameTest, RunAndStopToggleTheRunningFlagAndTheirEnabledStates)
+{
+    EXPECT_EQ(Update(ID_TRAY_PLAY).enabled, FALSE);
+    EXPECT_EQ(Update(ID_TOOL_STOP).enabled, TRUE);
+    EXPECT_EQ(Update(ID_TRAY_STOP).enabled, TRUE);
+    ASSERT_NE(FirstHotKeyIsFree(), -1) << "the store has no shortcut with a key";
+    EXPECT_EQ(FirstHotKeyIsFree(), 0); // the view holds the hotkeys
+
+    Command(ID_TOOL_STOP);
+    EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 0u);
+    EXPECT_EQ(FirstHotKeyIsFree(), 1);
+    EXPECT_EQ(Update(ID_TRAY_PLAY).enabled, TRUE);
+    EXPECT_EQ(Update(ID_TOOL_STOP).enabled, FALSE);
+    EXPECT_EQ(Update(ID_TRAY_STOP).enabled, FALSE);
+    m_pFrame->m_wndToolBar.OnUpdateCmdUI(m_pFrame, TRUE);
+    const int iStop = m_pFrame->m_wndToolBar.CommandToIndex(ID_TOOL_STOP);
+    ASSERT_GE(iStop, 0);
+    EXPECT_NE(m_pFrame->m_wndToolBar.GetButton(iStop)->m_nStyle & TBBS_DISABLED, 0u);
+
+    Command(ID_TRAY_PLAY);
+    EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 1u);
+    EXPECT_EQ(FirstHotKeyIsFree(), 0);
+    Command(ID_TRAY_STOP);
+    EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 0u);
+    // A disabled item's command is not carried out; called directly (as the command executor
+    // does), the operation always toggles.
+    Command(ID_TRAY_STOP);
+    EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 0u);
+    m_pFrame->OnStop();
+    EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 1u);
+}
+
+TEST_F(FrameTest, MinimisingAndClosingToTheTrayHideTheWindow)
+{
+    m_pFrame->ShowWindow(SW_MINIMIZE);
+    PumpPending();
+    EXPECT_FALSE(m_pFrame->IsWindowVisible());
+
+    // A double click on the icon shows the window restored, a second one hides it again.
+    EXPECT_EQ(m_pFrame->SendMessage(WM_TRAYNOTIFY, IDR_MAINFRAME, WM_LBUTTONDBLCLK), 1);
+    EXPECT_TRUE(m_pFrame->IsWindowVisible());
+    EXPECT_FALSE(m_pFrame->IsIconic());
+    m_pFrame->SendMessage(WM_TRAYNOTIFY, IDR_MAINFRAME, WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(m_pFrame->IsWindowVisible());
+    Command(ID_TRAY_SHOW_WINDOW);
+    EXPECT_TRUE(m_pFrame->IsWindowVisible());
+    EXPECT_EQ(m_pFrame->SendMessage(WM_TRAYNOTIFY, IDR_MAINFRAME, WM_MOUSEMOVE), 0);
+
+    theApp.m_ShortCutConfig.m_nGeneralCloseToTray = 1;
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpPending();
+    ASSERT_TRUE(::IsWindow(m_pFrame->GetSafeHwnd()));
+    EXPECT_FALSE(m_pFrame->IsWindowVisible());
+}
+
+TEST_F(FrameTest, TrayMenuOffersItsItemsAndSendsTheChoiceToTheFrame)
+{
+    AfxTrackPopupMenuHook oldHook = AfxSetTrackPopupMenuHook(&ChooseFromMenu);
+    g_menuChoice = ID_TRAY_STOP;
+    EXPECT_EQ(m_pFrame->SendMessage(WM_TRAYNOTIFY, IDR_MAINFRAME, WM_RBUTTONUP), 1);
+    PumpPending();
+    AfxSetTrackPopupMenuHook(oldHook);
+    EXPECT_EQ(g_menuItems, (std::vector<CString>{L"Show Window", L"", L"Play", L"Stop", L"", L"Exit"}));
+    EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 0u);
+}
+
+TEST_F(FrameTest, EditCommandsWithoutAnInPlaceEditDoNothing)
+{
+    for (UINT id : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO})
+        Command(id);
+    EXPECT_TRUE(::IsWindow(m_pFrame->GetSafeHwnd()));
+}
+
+// Runs last in this suite: the frame is gone afterwards (a later test makes a new one).
+TEST_F(FrameTest, ExitClosesTheFrameEvenWhenClosingGoesToTheTray)
+{
+    theApp.m_ShortCutConfig.m_nGeneralCloseToTray = 1;
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    m_pFrame->SendMessage(WM_COMMAND, ID_TRAY_EXIT, 0);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(CKeystriderApp::FindFirstInstanceWindow(), nullptr);
+}
