@@ -23,7 +23,6 @@ BEGIN_MESSAGE_MAP(CSkinCaptionBar, CPane)
     ON_WM_SIZE()
     ON_WM_CONTEXTMENU()
     ON_WM_SYSCOMMAND()
-    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 namespace
@@ -256,12 +255,6 @@ void CSkinCaptionBar::OnSize(UINT nType, int cx, int cy)
     m_btnMaximize.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height(), nFlags);
     r.OffsetRect(-(r.Width() + 1), 0);
     m_btnMinimize.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height(), nFlags);
-}
-
-void CSkinCaptionBar::OnPaint()
-{
-    CPaintDC dc(this);
-    DoPaint(&dc);
 }
 
 void CSkinCaptionBar::DoPaint(CDC* pDC)

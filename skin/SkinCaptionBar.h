@@ -37,8 +37,8 @@ public:
     virtual int GetCaptionHeight() const { return m_nCaptionHeight; }
     // (32767, the largest of the caption font's height, the icon's height and the caption height).
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    // Paints icon and title over the visual manager's bar background (from WM_PAINT).
-    virtual void DoPaint(CDC* pDC);
+    // Paints icon and title over the visual manager's bar background.
+    void DoPaint(CDC* pDC) override;
 
     virtual void SetCaptionIcon(HICON hIcon);
     virtual COLORREF GetCaptionTextColor() const;
@@ -64,7 +64,6 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnSysCommand(UINT nID, LPARAM lParam);
-    void OnPaint();
 
     CString m_strCaption;
     HICON m_hIcon = nullptr; // owned
