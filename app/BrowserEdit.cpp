@@ -11,8 +11,8 @@
 IMPLEMENT_DYNAMIC(CBrowserEdit, CMFCEditBrowseCtrl)
 
 BEGIN_MESSAGE_MAP(CBrowserEdit, CMFCEditBrowseCtrl)
-    ON_WM_KILLFOCUS()
-    ON_WM_KEYUP()
+ON_WM_KILLFOCUS()
+ON_WM_KEYUP()
 END_MESSAGE_MAP()
 
 CBrowserEdit::CBrowserEdit(CWnd* pParent)
@@ -72,9 +72,10 @@ void CBrowserEdit::OnBrowse()
                 strText.Empty();
         }
 
-        CFileDialog dlg(TRUE, m_strDefFileExt.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strDefFileExt),
-                        strText, 0, m_strFileFilter.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strFileFilter),
-                        nullptr, 0, TRUE);
+        CFileDialog dlg(
+            TRUE, m_strDefFileExt.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strDefFileExt), strText,
+            0, m_strFileFilter.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strFileFilter), nullptr, 0,
+            TRUE);
         if (dlg.DoModal() == IDOK)
         {
             CString strPath = dlg.GetPathName();

@@ -8,7 +8,7 @@
 
 namespace
 {
-const COLORREF kClrText = 0x995531;    // all texts, and the caption in mode 1
+const COLORREF kClrText = 0x995531;     // all texts, and the caption in mode 1
 const COLORREF kClrCaption2 = 0x4CB122; // the caption in mode 2
 const COLORREF kClrBack = 0xFCE5CC;
 const UINT kFadePeriod = 50;
@@ -17,12 +17,10 @@ const UINT kFadePeriod = 50;
 IMPLEMENT_DYNAMIC(CDlgInfo, CDialog)
 
 BEGIN_MESSAGE_MAP(CDlgInfo, CDialog)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDlgInfo::CDlgInfo(CWnd* pParent) : CDialog(IDD_DLG_INFO, pParent)
-{
-}
+CDlgInfo::CDlgInfo(CWnd* pParent) : CDialog(IDD_DLG_INFO, pParent) {}
 
 CDlgInfo::~CDlgInfo()
 {

@@ -15,9 +15,9 @@
 CKeystriderApp theApp;
 
 BEGIN_MESSAGE_MAP(CKeystriderApp, CWinAppEx)
-    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
-    ON_COMMAND(ID_FILE_NEW, OnFileNew)
-    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+ON_COMMAND(ID_FILE_NEW, OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 END_MESSAGE_MAP()
 
 namespace
@@ -137,6 +137,4 @@ void CKeystriderApp::PreLoadState()
     GetContextMenuManager()->AddMenu(L"Tray Popup Menu", IDR_TRAY_MENU);
 }
 
-void CKeystriderApp::OnAppAbout()
-{
-}
+void CKeystriderApp::OnAppAbout() {}

@@ -7,15 +7,13 @@
 IMPLEMENT_DYNCREATE(CKeystriderDoc, CDocument)
 
 BEGIN_MESSAGE_MAP(CKeystriderDoc, CDocument)
-    ON_COMMAND(ID_DOC_COMMAND_1, OnDocCommand)
-    ON_COMMAND(ID_DOC_COMMAND_2, OnDocCommand)
-    ON_UPDATE_COMMAND_UI(ID_DOC_COMMAND_1, OnUpdateDocCommand)
-    ON_UPDATE_COMMAND_UI(ID_DOC_COMMAND_2, OnUpdateDocCommand)
+ON_COMMAND(ID_DOC_COMMAND_1, OnDocCommand)
+ON_COMMAND(ID_DOC_COMMAND_2, OnDocCommand)
+ON_UPDATE_COMMAND_UI(ID_DOC_COMMAND_1, OnUpdateDocCommand)
+ON_UPDATE_COMMAND_UI(ID_DOC_COMMAND_2, OnUpdateDocCommand)
 END_MESSAGE_MAP()
 
-void CKeystriderDoc::Serialize(CArchive&)
-{
-}
+void CKeystriderDoc::Serialize(CArchive&) {}
 
 BOOL CKeystriderDoc::OnNewDocument()
 {

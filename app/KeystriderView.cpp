@@ -10,25 +10,48 @@
 IMPLEMENT_DYNCREATE(CKeystriderView, CFormView)
 
 BEGIN_MESSAGE_MAP(CKeystriderView, CFormView)
-    ON_WM_DESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace
 {
-const int kRowButtons[] = {IDC_NEW, IDC_DELETE, IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_EMPTY_KEY,
-                           IDC_RESET_TO_DEFAULT, IDC_EXPORT_CONFIGURATION, IDC_IMPORT_CONFIGURATION};
-const int kOptionControls[] = {
-    IDC_STARTUP_WITH_WINDOWS, IDC_HIDE_TO_TRAY_AT_START, IDC_CLOSE_TO_TRAY, IDC_PROMPT_ON_THE_HOUR,
-    IDC_PROMPT_NAME, IDC_CHECK_VERSION_GROUP, IDC_CHECK_NEVER, IDC_CHECK_EVERY_DAY, IDC_CHECK_EVERY_WEEK,
-    IDC_CHECK_NOW, IDC_UPDATE_LINK, IDC_PROMPT_DIALOG_GROUP, IDC_TRANSPARENT_LABEL, IDC_TIME_LABEL,
-    IDC_TRANSPARENT_VALUE, IDC_TIME_VALUE, IDC_PERCENT_LABEL, IDC_MS_LABEL, IDC_TRANSPARENT_SLIDER,
-    IDC_TIME_SLIDER, IDC_SOUND_GROUP, IDC_PLAY_SOUND, IDC_ASSIGN_DIFFERENT_SOUND, IDC_SOUND_FILE};
-const int kAboutControls[] = {IDC_ABOUT_ICON, IDC_MAKER_LINK, IDC_BUILD_TIME, IDC_VERSION_TEXT, IDC_LEGAL_NOTICE};
+const int kRowButtons[] = {IDC_NEW,
+                           IDC_DELETE,
+                           IDC_MOVE_UP,
+                           IDC_MOVE_DOWN,
+                           IDC_EMPTY_KEY,
+                           IDC_RESET_TO_DEFAULT,
+                           IDC_EXPORT_CONFIGURATION,
+                           IDC_IMPORT_CONFIGURATION};
+const int kOptionControls[] = {IDC_STARTUP_WITH_WINDOWS,
+                               IDC_HIDE_TO_TRAY_AT_START,
+                               IDC_CLOSE_TO_TRAY,
+                               IDC_PROMPT_ON_THE_HOUR,
+                               IDC_PROMPT_NAME,
+                               IDC_CHECK_VERSION_GROUP,
+                               IDC_CHECK_NEVER,
+                               IDC_CHECK_EVERY_DAY,
+                               IDC_CHECK_EVERY_WEEK,
+                               IDC_CHECK_NOW,
+                               IDC_UPDATE_LINK,
+                               IDC_PROMPT_DIALOG_GROUP,
+                               IDC_TRANSPARENT_LABEL,
+                               IDC_TIME_LABEL,
+                               IDC_TRANSPARENT_VALUE,
+                               IDC_TIME_VALUE,
+                               IDC_PERCENT_LABEL,
+                               IDC_MS_LABEL,
+                               IDC_TRANSPARENT_SLIDER,
+                               IDC_TIME_SLIDER,
+                               IDC_SOUND_GROUP,
+                               IDC_PLAY_SOUND,
+                               IDC_ASSIGN_DIFFERENT_SOUND,
+                               IDC_SOUND_FILE};
+const int kAboutControls[] = {IDC_ABOUT_ICON, IDC_MAKER_LINK, IDC_BUILD_TIME, IDC_VERSION_TEXT,
+                              IDC_LEGAL_NOTICE};
 } // namespace
 
-CKeystriderView::CKeystriderView() : CFormView(IDD_MAIN_FORM)
-{
-}
+CKeystriderView::CKeystriderView() : CFormView(IDD_MAIN_FORM) {}
 
 CKeystriderView::~CKeystriderView()
 {
@@ -54,7 +77,8 @@ void CKeystriderView::ShowPage(int nPage)
 {
     if (nPage < 0 || nPage > 3)
         return;
-    auto show = [this](const int* ids, size_t count, BOOL bShow) {
+    auto show = [this](const int* ids, size_t count, BOOL bShow)
+    {
         for (size_t i = 0; i < count; ++i)
             if (CWnd* pControl = GetDlgItem(ids[i]))
                 pControl->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
@@ -91,9 +115,7 @@ void CKeystriderView::ShowPage(int nPage)
     show(kAboutControls, ARRAYSIZE(kAboutControls), nPage == 3);
 }
 
-void CKeystriderView::AddDroppedFiles(CStringArray&)
-{
-}
+void CKeystriderView::AddDroppedFiles(CStringArray&) {}
 
 void CKeystriderView::OnDestroy()
 {

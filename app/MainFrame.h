@@ -40,10 +40,10 @@ public:
     BOOL m_bHighColor = FALSE;
     int m_nCurrentPage = -1; // 0 shortcut list, 1 Windows Default, 2 options, 3 about
     NOTIFYICONDATAW m_nid = {};
-    CEvent m_evCancelUpdate;                // of the update download
-    CWinThread* m_pUpdateThread = nullptr;  // the update worker while a download runs
-    CTime m_tmPadFile;                      // of the last parsed update-description file
-    HMODULE m_hUser32 = nullptr;            // loaded once, never freed
+    CEvent m_evCancelUpdate;               // of the update download
+    CWinThread* m_pUpdateThread = nullptr; // the update worker while a download runs
+    CTime m_tmPadFile;                     // of the last parsed update-description file
+    HMODULE m_hUser32 = nullptr;           // loaded once, never freed
     PFN_SETLAYEREDWINDOWATTRIBUTES m_pfnSetLayeredWindowAttributes = nullptr;
     BOOL m_bNewVersion = FALSE;
     CString m_strUpdateText;

@@ -3,6 +3,4 @@
 
 IMPLEMENT_DYNAMIC(CMyMFCLinkCtrl, CMFCLinkCtrl)
 
-void CMyMFCLinkCtrl::OnDrawFocusRect(CDC*, const CRect&)
-{
-}
+void CMyMFCLinkCtrl::OnDrawFocusRect(CDC*, const CRect&) {}

@@ -7,7 +7,7 @@
 IMPLEMENT_DYNAMIC(CStaticFocus, CStatic)
 
 BEGIN_MESSAGE_MAP(CStaticFocus, CStatic)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 void CStaticFocus::OnPaint()

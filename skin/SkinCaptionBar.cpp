@@ -19,10 +19,10 @@ IMPLEMENT_DYNCREATE(CSkinCaptionBarButton, CMFCButton)
 IMPLEMENT_DYNCREATE(CSkinCaptionBar, CPane)
 
 BEGIN_MESSAGE_MAP(CSkinCaptionBar, CPane)
-    ON_MESSAGE(WM_SETTEXT, OnSetText)
-    ON_WM_SIZE()
-    ON_WM_CONTEXTMENU()
-    ON_WM_SYSCOMMAND()
+ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_WM_SIZE()
+ON_WM_CONTEXTMENU()
+ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
 namespace
@@ -37,9 +37,7 @@ CSkinVisualManager* SkinManager()
 
 CSkinCaptionBarButton::CSkinCaptionBarButton() = default;
 
-void CSkinCaptionBarButton::OnDrawFocusRect(CDC*, const CRect&)
-{
-}
+void CSkinCaptionBarButton::OnDrawFocusRect(CDC*, const CRect&) {}
 
 UINT CSkinCaptionBarButton::GetCommandId() const
 {
@@ -86,13 +84,15 @@ BOOL CSkinCaptionBar::CreateBar(CWnd* pParentWnd, UINT nID)
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
     SetPaneAlignment(dwStyle & CBRS_ALL);
     SetPaneStyle(GetPaneStyle() | (dwStyle & CBRS_ALL));
-    const wchar_t* pszClass =
-        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    SetControlBarStyle(GetControlBarStyle() & ~(AFX_CBRS_FLOAT | AFX_CBRS_CLOSE | AFX_CBRS_RESIZE | AFX_CBRS_AUTOHIDE));
+    const wchar_t* pszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
+                                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    SetControlBarStyle(GetControlBarStyle() &
+                       ~(AFX_CBRS_FLOAT | AFX_CBRS_CLOSE | AFX_CBRS_RESIZE | AFX_CBRS_AUTOHIDE));
     const BOOL bToolWindow = pParentWnd != nullptr && (pParentWnd->GetExStyle() & WS_EX_TOOLWINDOW) != 0;
 
     // Pane bits are not window styles: the window gets child, visible and clip-siblings only.
-    if (!CWnd::Create(pszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pParentWnd, nID))
+    if (!CWnd::Create(pszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
+                      pParentWnd, nID))
         return FALSE;
     CFrameWndEx* pFrame = DYNAMIC_DOWNCAST(CFrameWndEx, pParentWnd);
     if (pFrame == nullptr)
@@ -332,12 +332,17 @@ int CSkinCaptionBar::HitTest(CPoint ptScreen)
             continue;
         switch (pButton->GetCommandId())
         {
-        case SC_MINIMIZE: return HTMINBUTTON;
+        case SC_MINIMIZE:
+            return HTMINBUTTON;
         case SC_MAXIMIZE:
-        case SC_RESTORE: return HTMAXBUTTON;
-        case SC_CLOSE: return HTCLOSE;
-        case SC_CONTEXTHELP: return HTHELP;
-        default: return HTCAPTION;
+        case SC_RESTORE:
+            return HTMAXBUTTON;
+        case SC_CLOSE:
+            return HTCLOSE;
+        case SC_CONTEXTHELP:
+            return HTHELP;
+        default:
+            return HTCAPTION;
         }
     }
     return nCode;
@@ -358,10 +363,17 @@ BOOL CSkinCaptionBar::PreTranslateMessage(MSG* pMsg)
     UINT nMessage = 0;
     switch (pMsg->message)
     {
-    case WM_LBUTTONDOWN: nMessage = WM_NCLBUTTONDOWN; break;
-    case WM_LBUTTONUP: nMessage = WM_NCLBUTTONUP; break;
-    case WM_LBUTTONDBLCLK: nMessage = WM_NCLBUTTONDBLCLK; break;
-    default: return TRUE;
+    case WM_LBUTTONDOWN:
+        nMessage = WM_NCLBUTTONDOWN;
+        break;
+    case WM_LBUTTONUP:
+        nMessage = WM_NCLBUTTONUP;
+        break;
+    case WM_LBUTTONDBLCLK:
+        nMessage = WM_NCLBUTTONDBLCLK;
+        break;
+    default:
+        return TRUE;
     }
     if (nMessage == WM_NCLBUTTONDOWN && nCode == HTSYSMENU)
     {
@@ -400,8 +412,8 @@ void CSkinCaptionBar::ShowSysMenu(CPoint ptScreen)
     }
     CWinAppEx* pApp = DYNAMIC_DOWNCAST(CWinAppEx, AfxGetApp());
     if (pApp != nullptr)
-        pApp->GetContextMenuManager()->ShowPopupMenu(pMenu->GetSafeHmenu(), ptScreen.x, ptScreen.y, this, TRUE,
-                                                     TRUE, FALSE);
+        pApp->GetContextMenuManager()->ShowPopupMenu(pMenu->GetSafeHmenu(), ptScreen.x, ptScreen.y, this,
+                                                     TRUE, TRUE, FALSE);
 }
 
 void CSkinCaptionBar::OnContextMenu(CWnd*, CPoint point)

@@ -13,7 +13,7 @@ IMPLEMENT_SERIAL(CSkinCategoryBarButton, CMFCToolBarButton, 1)
 IMPLEMENT_DYNCREATE(CSkinCategoryBar, CSkinToolBar)
 
 BEGIN_MESSAGE_MAP(CSkinCategoryBar, CSkinToolBar)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 CSkinCategoryBarButton::CSkinCategoryBarButton()

@@ -6,7 +6,7 @@
 IMPLEMENT_DYNCREATE(CSkinMenuBar, CMFCMenuBar)
 
 BEGIN_MESSAGE_MAP(CSkinMenuBar, CMFCMenuBar)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 int CSkinMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -9,7 +9,7 @@
 IMPLEMENT_DYNAMIC(CSkinTasksPane, CMFCTasksPane)
 
 BEGIN_MESSAGE_MAP(CSkinTasksPane, CMFCTasksPane)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 namespace

@@ -9,8 +9,8 @@
 IMPLEMENT_DYNCREATE(CSkinToolBar, CMFCToolBar)
 
 BEGIN_MESSAGE_MAP(CSkinToolBar, CMFCToolBar)
-    ON_WM_CREATE()
-    ON_WM_SYSCOLORCHANGE()
+ON_WM_CREATE()
+ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 int CSkinToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -33,7 +33,8 @@ BOOL CSkinToolBar::LoadButtonImages(UINT uiResID, UINT uiColdResID, UINT uiMenuR
                                     UINT uiDisabledResID, UINT uiMenuDisabledResID, UINT uiHotResID,
                                     UINT uiPressedResID)
 {
-    if (!LoadToolBar(uiResID, uiColdResID, uiMenuResID, bLocked, uiDisabledResID, uiMenuDisabledResID, uiHotResID))
+    if (!LoadToolBar(uiResID, uiColdResID, uiMenuResID, bLocked, uiDisabledResID, uiMenuDisabledResID,
+                     uiHotResID))
         return FALSE;
     if (uiPressedResID == 0)
         return TRUE;
@@ -41,8 +42,8 @@ BOOL CSkinToolBar::LoadButtonImages(UINT uiResID, UINT uiColdResID, UINT uiMenuR
     return g_SkinToolBarImages.Load(uiPressedResID, AfxGetResourceHandle(), TRUE);
 }
 
-BOOL CSkinToolBar::DrawButton(CDC* pDC, CMFCToolBarButton* pButton, CMFCToolBarImages* pImages, BOOL bHighlighted,
-                              BOOL bDrawDisabledImages)
+BOOL CSkinToolBar::DrawButton(CDC* pDC, CMFCToolBarButton* pButton, CMFCToolBarImages* pImages,
+                              BOOL bHighlighted, BOOL bDrawDisabledImages)
 {
     CMFCToolBarImages* pDrawImages = pImages;
     CAfxDrawState ds;

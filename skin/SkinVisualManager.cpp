@@ -98,8 +98,9 @@ void CSkinVisualManager::DrawFrameBackground(CDC* pDC, const CSize& size)
 void CSkinVisualManager::OnFillBarBackground(CDC* pDC, CBasePane* pBar, CRect rectClient, CRect rectClip,
                                              BOOL /*bNCArea*/)
 {
-    if (m_bmpFrameBackground.GetSafeHandle() == nullptr && m_bmpFrameBackground.LoadBitmap(L"IDB_SKIN_FRAME_BKGND") &&
-        !m_bFrameCacheValid && m_dcFrameCache.GetSafeHdc() != nullptr)
+    if (m_bmpFrameBackground.GetSafeHandle() == nullptr &&
+        m_bmpFrameBackground.LoadBitmap(L"IDB_SKIN_FRAME_BKGND") && !m_bFrameCacheValid &&
+        m_dcFrameCache.GetSafeHdc() != nullptr)
     {
         m_bFrameCacheValid =
             BlitCachedBitmap(&m_dcFrameCache, CRect(CPoint(0, 0), m_sizeFrameCache), &m_bmpFrameBackground);
@@ -151,10 +152,10 @@ void CSkinVisualManager::OnFillBarBackground(CDC* pDC, CBasePane* pBar, CRect re
                          (COLORREF)-1, 0, 0xFFFFFF);
         dm.HighlightRect(CRect(rectClient.left, rectClient.top + 4, rectClient.right, rectClient.top + 5), 40,
                          (COLORREF)-1, 0, 0xFFFFFF);
-        dm.HighlightRect(CRect(rectClient.left, rectClient.top + 5, rectClient.right, rectClient.bottom - 1), 30,
-                         (COLORREF)-1, 0, 0xFFFFFF);
-        dm.HighlightRect(CRect(rectClient.left, rectClient.bottom - 1, rectClient.right, rectClient.bottom), 10,
-                         (COLORREF)-1, 0, 0xFFFFFF);
+        dm.HighlightRect(CRect(rectClient.left, rectClient.top + 5, rectClient.right, rectClient.bottom - 1),
+                         30, (COLORREF)-1, 0, 0xFFFFFF);
+        dm.HighlightRect(CRect(rectClient.left, rectClient.bottom - 1, rectClient.right, rectClient.bottom),
+                         10, (COLORREF)-1, 0, 0xFFFFFF);
     }
 }
 
@@ -170,16 +171,12 @@ void CSkinVisualManager::OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea)
         pDC->SelectObject(pOldPen);
 }
 
-void CSkinVisualManager::OnFillTasksGroupInterior(CDC*, CRect, BOOL)
-{
-}
+void CSkinVisualManager::OnFillTasksGroupInterior(CDC*, CRect, BOOL) {}
 
-void CSkinVisualManager::OnDrawTasksGroupAreaBorder(CDC*, CRect, BOOL, BOOL)
-{
-}
+void CSkinVisualManager::OnDrawTasksGroupAreaBorder(CDC*, CRect, BOOL, BOOL) {}
 
-void CSkinVisualManager::OnDrawTask(CDC* pDC, CMFCTasksPaneTask* pTask, CImageList* pIcons, BOOL bIsHighlighted,
-                                    BOOL bIsSelected)
+void CSkinVisualManager::OnDrawTask(CDC* pDC, CMFCTasksPaneTask* pTask, CImageList* pIcons,
+                                    BOOL bIsHighlighted, BOOL bIsSelected)
 {
     if (pTask != nullptr)
     {
@@ -202,12 +199,23 @@ BOOL CSkinVisualManager::LoadBitmapWithTransparency(const wchar_t* lpszResourceN
     UINT nFlags = ILC_MASK;
     switch (bm.bmBitsPixel)
     {
-    case 4: nFlags |= ILC_COLOR4; break;
-    case 8: nFlags |= ILC_COLOR8; break;
-    case 16: nFlags |= ILC_COLOR16; break;
-    case 24: nFlags |= ILC_COLOR24; break;
-    case 32: nFlags |= ILC_COLOR32; break;
-    default: break;
+    case 4:
+        nFlags |= ILC_COLOR4;
+        break;
+    case 8:
+        nFlags |= ILC_COLOR8;
+        break;
+    case 16:
+        nFlags |= ILC_COLOR16;
+        break;
+    case 24:
+        nFlags |= ILC_COLOR24;
+        break;
+    case 32:
+        nFlags |= ILC_COLOR32;
+        break;
+    default:
+        break;
     }
     m_sizeCaptionButton = CSize(bm.bmWidth / 12, bm.bmHeight);
     if (m_imlCaptionButtons.GetSafeHandle() == nullptr)
@@ -223,10 +231,17 @@ void CSkinVisualManager::OnDrawCaptionBarButton(CDC* pDC, CRect* pRect, int nSta
         int nFirst = 0;
         switch (nCommand)
         {
-        case SC_MAXIMIZE: nFirst = 3; break;
-        case SC_RESTORE: nFirst = 6; break;
-        case SC_CLOSE: nFirst = 9; break;
-        default: break;
+        case SC_MAXIMIZE:
+            nFirst = 3;
+            break;
+        case SC_RESTORE:
+            nFirst = 6;
+            break;
+        case SC_CLOSE:
+            nFirst = 9;
+            break;
+        default:
+            break;
         }
         const int nOffset = nState == 2 ? 1 : (nState == 1 ? 2 : 0);
         m_imlCaptionButtons.Draw(pDC, nFirst + nOffset, pRect->TopLeft(), ILD_NORMAL);
@@ -237,10 +252,17 @@ void CSkinVisualManager::OnDrawCaptionBarButton(CDC* pDC, CRect* pRect, int nSta
         int nPart = WP_MINBUTTON;
         switch (nCommand)
         {
-        case SC_MAXIMIZE: nPart = WP_MAXBUTTON; break;
-        case SC_RESTORE: nPart = WP_RESTOREBUTTON; break;
-        case SC_CLOSE: nPart = WP_CLOSEBUTTON; break;
-        default: break;
+        case SC_MAXIMIZE:
+            nPart = WP_MAXBUTTON;
+            break;
+        case SC_RESTORE:
+            nPart = WP_RESTOREBUTTON;
+            break;
+        case SC_CLOSE:
+            nPart = WP_CLOSEBUTTON;
+            break;
+        default:
+            break;
         }
         const int nThemeState = nState == 2 ? 2 : (nState == 1 ? 3 : 1);
         m_pfDrawThemeBackground(m_hThemeWindow, pDC->GetSafeHdc(), nPart, nThemeState, pRect, nullptr);
@@ -249,10 +271,17 @@ void CSkinVisualManager::OnDrawCaptionBarButton(CDC* pDC, CRect* pRect, int nSta
     UINT nGlyph = DFCS_CAPTIONMIN;
     switch (nCommand)
     {
-    case SC_MAXIMIZE: nGlyph = DFCS_CAPTIONMAX; break;
-    case SC_RESTORE: nGlyph = DFCS_CAPTIONRESTORE; break;
-    case SC_CLOSE: nGlyph = DFCS_CAPTIONCLOSE; break;
-    default: break;
+    case SC_MAXIMIZE:
+        nGlyph = DFCS_CAPTIONMAX;
+        break;
+    case SC_RESTORE:
+        nGlyph = DFCS_CAPTIONRESTORE;
+        break;
+    case SC_CLOSE:
+        nGlyph = DFCS_CAPTIONCLOSE;
+        break;
+    default:
+        break;
     }
     pDC->DrawFrameControl(pRect, DFC_CAPTION, nGlyph | (nState == 1 ? DFCS_PUSHED : 0));
 }

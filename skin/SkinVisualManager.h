@@ -22,7 +22,8 @@ public:
                              BOOL bNCArea = FALSE) override;
     void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea) override;
     void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
-    void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE, BOOL bNoTitle = FALSE) override;
+    void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial = FALSE,
+                                    BOOL bNoTitle = FALSE) override;
     void OnDrawTask(CDC* pDC, CMFCTasksPaneTask* pTask, CImageList* pIcons, BOOL bIsHighlighted = FALSE,
                     BOOL bIsSelected = FALSE) override;
     // One caption button: nState 0 normal, 1 pushed, 2 highlighted; nCommand chooses the picture.

@@ -28,7 +28,7 @@ struct DialogAnswer
 {
     INT_PTR result = IDCANCEL;
     CString path;
-    CString initialName; // what the dialog was opened with
+    CString initialName;    // what the dialog was opened with
     HWND focusTo = nullptr; // the "dialog" takes the focus here while it is open
 };
 DialogAnswer g_answer;
@@ -55,11 +55,12 @@ protected:
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.lpszClassName = L"BrowserEditTestParent";
         ::RegisterClassW(&wc);
-        m_hParent = ::CreateWindowExW(0, L"BrowserEditTestParent", L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                      0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+        m_hParent =
+            ::CreateWindowExW(0, L"BrowserEditTestParent", L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                              300, 200, nullptr, nullptr, wc.hInstance, nullptr);
         ASSERT_NE(m_hParent, nullptr);
-        m_hOther = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 100, 100, 20, m_hParent, nullptr,
-                                     wc.hInstance, nullptr);
+        m_hOther = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 100, 100, 20, m_hParent,
+                                     nullptr, wc.hInstance, nullptr);
     }
     static void TearDownTestSuite() { ::DestroyWindow(m_hParent); }
 

@@ -66,7 +66,10 @@ protected:
         return static_cast<CStaticFocus*>(CWnd::FromHandlePermanent(::GetDlgItem(m_dlg.GetSafeHwnd(), id)));
     }
     // The control's own visibility (the pop-up itself stays hidden).
-    bool Visible(int id) { return (::GetWindowLongW(::GetDlgItem(m_dlg.GetSafeHwnd(), id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Visible(int id)
+    {
+        return (::GetWindowLongW(::GetDlgItem(m_dlg.GetSafeHwnd(), id), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
 
     CDlgInfo m_dlg;
     CMainFrame* m_pFrame = nullptr;
@@ -225,7 +228,8 @@ TEST_F(DlgInfoTest, InfoTextGoesToTheCaptionOrInModeZeroToTheVolumeLine)
 
 TEST_F(DlgInfoTest, VolumeLevelSetsBarTextAndTheUnderlinedFontWhileMuted)
 {
-    auto underlined = [this]() {
+    auto underlined = [this]()
+    {
         LOGFONT lf = {};
         HFONT hFont = reinterpret_cast<HFONT>(Static(IDC_INFO_VOLUME_TEXT)->SendMessage(WM_GETFONT));
         ::GetObjectW(hFont, sizeof(lf), &lf);

@@ -57,7 +57,8 @@ std::wstring ReadConfigText(const std::wstring& path)
     const std::string bytes = ReadBytes(path);
     std::wstring text;
     for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
+                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
     return text;
 }
 
