@@ -233,7 +233,6 @@ void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 void CMainFrame::OnSettingChange(UINT uFlags, const wchar_t* lpszSection)
 {
     CFrameWndEx::OnSettingChange(uFlags, lpszSection);
-    afxGlobalData.UpdateFonts();
     if (m_wndCaptionBar.GetSafeHwnd() != nullptr && afxGlobalData.fontRegular.GetSafeHandle() != nullptr)
     {
         LOGFONT lf = {};
