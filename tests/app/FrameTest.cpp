@@ -11,8 +11,11 @@
 #include "framework/Menu.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/MainFrameFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
 
 #include <vector>
 
@@ -68,28 +71,8 @@ class FrameTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CShortCutConfig& store = theApp.m_ShortCutConfig;
-        store.m_nGeneralHideToTray = 0;
-        store.m_nGeneralCloseToTray = 0;
-        store.m_bRunning = 1;
-        m_pFrame = GetMainFrame();
-        if (m_pFrame == nullptr)
-        {
-            static bool s_templateAdded = false;
-            if (!s_templateAdded)
-            {
-                theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CKeystriderDoc),
-                                                             RUNTIME_CLASS(CMainFrame),
-                                                             RUNTIME_CLASS(CKeystriderView)));
-                s_templateAdded = true;
-            }
-            theApp.OnFileNew();
-            m_pFrame = GetMainFrame();
-        }
+        m_pFrame = EnsureMainFrame();
         ASSERT_NE(m_pFrame, nullptr);
-        ASSERT_NE(m_pFrame->GetSafeHwnd(), nullptr);
-        m_pFrame->ShowWindow(SW_SHOWNORMAL);
-        PumpPending();
     }
 
     void Command(UINT id)
@@ -260,6 +243,22 @@ TEST_F(FrameTest, TrayMenuOffersItsItemsAndSendsTheChoiceToTheFrame)
     AfxSetTrackPopupMenuHook(oldHook);
     EXPECT_EQ(g_menuItems, (std::vector<CString>{L"Show Window", L"", L"Play", L"Stop", L"", L"Exit"}));
     EXPECT_EQ(theApp.m_ShortCutConfig.m_bRunning, 0u);
+}
+
+TEST_F(FrameTest, FilesDroppedOnAnotherPageBringTheShortcutPage)
+{
+    Command(ID_PAGE_OPTIONS);
+    const wchar_t files[] = L"C:\\a.txt\0C:\\b.txt\0";
+    HGLOBAL hDrop = ::GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof(files));
+    ASSERT_NE(hDrop, nullptr);
+    auto* pDrop = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+    pDrop->pFiles = sizeof(DROPFILES);
+    pDrop->fWide = TRUE;
+    memcpy(reinterpret_cast<BYTE*>(pDrop) + sizeof(DROPFILES), files, sizeof(files));
+    ::GlobalUnlock(hDrop);
+    m_pFrame->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(hDrop), 0); // the frame releases it
+    EXPECT_EQ(m_pFrame->m_nCurrentPage, 0);
+    EXPECT_TRUE(ViewControlVisible(IDC_NEW));
 }
 
 TEST_F(FrameTest, EditCommandsWithoutAnInPlaceEditDoNothing)
