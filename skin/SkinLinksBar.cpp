@@ -1,4 +1,95 @@
-// CSkinLinksBar: run-time class of the links bar.
+// CSkinLinksBar and its link buttons: size and drawing of a text-only link.
 #include "skin/SkinLinksBar.h"
 
+#include "framework/GlobalData.h"
+#include "framework/VisualManager.h"
+#include "skin/SkinVisualManager.h"
+
+#include <algorithm>
+
+IMPLEMENT_SERIAL(CSkinLinksBarButton, CMFCToolBarButton, 1)
 IMPLEMENT_DYNCREATE(CSkinLinksBar, CSkinToolBar)
+
+CSkinLinksBarButton::CSkinLinksBarButton()
+{
+    m_bText = TRUE;
+}
+
+SIZE CSkinLinksBarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
+{
+    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
+    if (pManager == nullptr || !pManager->IsKindOf(RUNTIME_CLASS(CSkinVisualManager)))
+        return CMFCToolBarButton::OnCalculateSize(pDC, sizeDefault, bHorz);
+    if (!IsVisible())
+        return CSize(0, 0);
+    CSize size = sizeDefault;
+    if ((m_nStyle & TBBS_SEPARATOR) != 0)
+        return size;
+    if (!m_bImage || GetImage() < 0)
+    {
+        const CSize extra = m_bExtraSize ? pManager->GetButtonExtraBorder() : CSize(0, 0);
+        if (bHorz)
+            size.cx = extra.cx;
+        else
+            size.cy = extra.cy;
+    }
+    m_sizeText = CSize(0, 0);
+    if (!m_strText.IsEmpty() && m_bText)
+    {
+        CFont* pOldFont = pDC->SelectObject(&afxGlobalData.fontBold);
+        CRect rectText(0, 0, 3 * sizeDefault.cx, sizeDefault.cy);
+        UINT nFormat = DT_CALCRECT | DT_CENTER;
+        if (CMFCToolBarButton::m_bWrapText)
+            nFormat |= DT_WORDBREAK;
+        pDC->DrawText(m_strText, &rectText, nFormat);
+        m_sizeText = rectText.Size();
+        m_sizeText.cx += 6;
+        size.cx = std::max<int>(size.cx, m_sizeText.cx);
+        size.cy = m_sizeText.cy + 12;
+        if (pOldFont != nullptr)
+            pDC->SelectObject(pOldFont);
+    }
+    return size;
+}
+
+void CSkinLinksBarButton::OnDraw(CDC* pDC, const CRect& rect, CMFCToolBarImages*, BOOL bHorz,
+                                 BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder, BOOL)
+{
+    m_bHorz = bHorz;
+    const BOOL bChecked = (m_nStyle & TBBS_CHECKED) != 0;
+    m_nStyle &= ~TBBS_CHECKED;
+    FillInterior(pDC, rect, bHighlight);
+    if (bChecked)
+        m_nStyle |= TBBS_CHECKED;
+
+    CFont* pOldFont = pDC->SelectObject(bChecked ? &afxGlobalData.fontBold : &afxGlobalData.fontRegular);
+    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
+    AFX_BUTTON_STATE state = ButtonsIsRegular;
+    if (bHighlight)
+        state = ButtonsIsHighlighted;
+    else if ((m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
+        state = ButtonsIsPressed;
+    if (pManager != nullptr)
+        pDC->SetTextColor(pManager->GetToolbarButtonTextColor(this, state));
+    if (bHorz)
+    {
+        CRect rectText = rect;
+        const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
+        pDC->DrawText(m_strText, &rectText, DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        pDC->SetBkMode(nOldBkMode);
+    }
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+
+    if (bCustomizeMode || !HaveHotBorder() || !bDrawBorder || pManager == nullptr)
+        return;
+    if ((m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
+    {
+        if ((m_nStyle & TBBS_PRESSED) != 0 || bHighlight)
+            pManager->OnDrawButtonBorder(pDC, this, rect, ButtonsIsPressed);
+    }
+    else if (bHighlight && (m_nStyle & (TBBS_DISABLED | TBBS_INDETERMINATE)) == 0)
+    {
+        pManager->OnDrawButtonBorder(pDC, this, rect, ButtonsIsHighlighted);
+    }
+}

@@ -3,6 +3,7 @@
 #include "skin/SkinVisualManager.h"
 
 #include "framework/DrawingManager.h"
+#include "framework/FrameWnd.h"
 #include "framework/PopupMenu.h"
 #include "framework/TasksPane.h"
 #include "skin/SkinCaptionBar.h"
@@ -130,12 +131,11 @@ void CSkinVisualManager::OnFillBarBackground(CDC* pDC, CBasePane* pBar, CRect re
 
     // The bar shows its own slice of the picture cached at the frame's size.
     CPoint ptSource = rectClient.TopLeft();
-    HWND hFrame = ::GetAncestor(pBar->GetSafeHwnd(), GA_ROOT);
-    if (hFrame != nullptr)
+    if (CFrameWnd* pFrame = pBar->GetTopLevelFrame())
     {
         CRect rectBar;
         pBar->GetWindowRect(&rectBar);
-        ::ScreenToClient(hFrame, reinterpret_cast<POINT*>(&rectBar));
+        pFrame->ScreenToClient(&rectBar);
         ptSource.Offset(rectBar.left, rectBar.top);
     }
     if (m_dcFrameCache.GetSafeHdc() != nullptr)

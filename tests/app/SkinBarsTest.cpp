@@ -5,6 +5,7 @@
 #include "framework/GlobalData.h"
 #include "framework/WindowDC.h"
 #include "res/resource.h"
+#include "skin/SkinLinksBar.h"
 #include "skin/SkinVisualManager.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/MainFrameFixture.h"
@@ -135,4 +136,20 @@ TEST_F(SkinBarsTest, PressedToolBarButtonsHaveTheirOwnStrip)
 {
     ASSERT_TRUE(m_pFrame->m_bHighColor);
     EXPECT_EQ(g_SkinToolBarImages.GetCount(), 4); // Run, Stop, Shortcut, Exit
+}
+
+TEST_F(SkinBarsTest, LinkButtonsAreTheirBoldLabelPlusSixByPlusTwelve)
+{
+    CSkinLinksBarButton link;
+    link.m_strText = L"Windows Default";
+    CClientDC dc(nullptr);
+    CFont* pOld = dc.SelectObject(&afxGlobalData.fontBold);
+    CRect text(0, 0, 1000, 100);
+    dc.DrawText(link.m_strText, &text, DT_CALCRECT | DT_CENTER);
+    dc.SelectObject(pOld);
+    const CSize size = link.OnCalculateSize(&dc, CSize(23, 22), TRUE);
+    EXPECT_EQ(size.cx, text.Width() + 6);
+    EXPECT_EQ(size.cy, text.Height() + 12);
+    link.SetVisible(FALSE);
+    EXPECT_EQ(CSize(link.OnCalculateSize(&dc, CSize(23, 22), TRUE)), CSize(0, 0));
 }
