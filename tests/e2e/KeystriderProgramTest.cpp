@@ -171,3 +171,44 @@ TEST_F(KeystriderProgramTest, SecondStartShowsTheHiddenFirstWindowAndEnds)
     EXPECT_TRUE(m_program.IsRunning());
     ExitProgram();
 }
+
+namespace
+{
+const wchar_t kAppKey[] = L"Software\\Velmo Software\\Keystrider";
+const wchar_t kSettingsKey[] = L"Software\\Velmo Software\\Keystrider\\Settings";
+
+DWORD ReadDword(const wchar_t* key, const wchar_t* name, DWORD fallback)
+{
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return fallback;
+    return value;
+}
+
+void WriteDword(const wchar_t* key, const wchar_t* name, DWORD value)
+{
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_DWORD, &value, sizeof(value));
+}
+} // namespace
+
+TEST_F(KeystriderProgramTest, StoredFrameworkStateOfAnotherVersionIsDiscarded)
+{
+    WriteDword(kSettingsKey, L"Configuration Ver", 1);
+    WriteDword(kAppKey, L"Stale", 7);
+    WriteHideToTray(0);
+    StartProgram();
+    EXPECT_TRUE(WaitForVisibility(0));
+    ExitProgram();
+    EXPECT_EQ(ReadDword(kAppKey, L"Stale", 0xFFFFFFFF), 0xFFFFFFFFu);
+    EXPECT_EQ(ReadDword(kSettingsKey, L"Configuration Ver", 0), 2u);
+
+    // The current version keeps what is stored.
+    WriteDword(kAppKey, L"Kept", 5);
+    StartProgram();
+    EXPECT_TRUE(WaitForVisibility(0));
+    ExitProgram();
+    EXPECT_EQ(ReadDword(kAppKey, L"Kept", 0), 5u);
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kAppKey, L"Kept");
+}
