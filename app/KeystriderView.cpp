@@ -11,6 +11,7 @@ IMPLEMENT_DYNCREATE(CKeystriderView, CFormView)
 
 BEGIN_MESSAGE_MAP(CKeystriderView, CFormView)
 ON_WM_DESTROY()
+ON_BN_CLICKED(IDC_CHECK_NOW, OnCheckNow)
 END_MESSAGE_MAP()
 
 namespace
@@ -71,6 +72,8 @@ void CKeystriderView::OnInitialUpdate()
     m_pDlgInfo = new CDlgInfo(nullptr);
     m_pDlgInfo->Create(IDD_DLG_INFO, nullptr);
     m_pDlgInfo->SetTransparency(store.m_nInfoTransparent);
+
+    CheckForUpdate(FALSE);
 }
 
 void CKeystriderView::ShowPage(int nPage)

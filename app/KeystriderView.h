@@ -8,6 +8,10 @@
 
 class CDlgInfo;
 
+// The view's timers.
+#define IDT_INFO_TIMEOUT 1000
+#define IDT_UPDATE_CHECK 1002
+
 class CKeystriderView : public CFormView
 {
     DECLARE_DYNCREATE(CKeystriderView)
@@ -26,6 +30,14 @@ public:
     void AddDroppedFiles(CStringArray& files);
 
     CDlgInfo* GetDlgInfo() const { return m_pDlgInfo; }
+    // Shows the information pop-up in a mode (0 volume, 1 shortcut name, 2 time or notice) with a text.
+    void PopupInfo(UINT nMode, const wchar_t* pszText);
+
+    // The update schedule (ViewUpdate.cpp): starts a download when one is due (or forced) and arms
+    // the update timer; shows a newer version in the update link and the pop-up.
+    void CheckForUpdate(BOOL bForce);
+    void OnCheckNow();
+    void ShowUpdateResult();
 
 protected:
     void OnDestroy();

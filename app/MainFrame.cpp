@@ -47,6 +47,7 @@ ON_COMMAND(ID_EDIT_CUT, OnEditCut)
 ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_COMMAND(ID_OPEN_MAKER_SITE, OnOpenMakerSite)
+ON_MESSAGE(WM_UPDATE_DOWNLOADED, OnUpdateDownloaded)
 ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
@@ -325,6 +326,7 @@ void CMainFrame::ShowTrayMenu()
 
 void CMainFrame::OnDestroy()
 {
+    EndUpdateCheck();
     CFrameWndEx::OnDestroy();
     ::RemovePropW(m_hWnd, KS_WINDOW_PROPERTY);
     m_nid.hIcon = nullptr;
@@ -409,9 +411,4 @@ void CMainFrame::UpdateSkinBackground(CSize sizeClient)
     }
     CWindowDC dc(this);
     pManager->DrawFrameBackground(&dc, CSize(sizeClient.cx, nHeight));
-}
-
-int CMainFrame::ParsePadFile()
-{
-    return 0;
 }

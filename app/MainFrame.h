@@ -12,6 +12,7 @@
 #include "skin/SkinMenuBar.h"
 #include "skin/SkinTasksPane.h"
 #include "skin/SkinToolBar.h"
+#include "update/UpdateDownload.h"
 
 #include <shellapi.h>
 
@@ -42,6 +43,7 @@ public:
     NOTIFYICONDATAW m_nid = {};
     CEvent m_evCancelUpdate;               // of the update download
     CWinThread* m_pUpdateThread = nullptr; // the update worker while a download runs
+    UpdateThreadParam m_UpdateParam;       // the update worker's parameter block
     CTime m_tmPadFile;                     // of the last parsed update-description file
     HMODULE m_hUser32 = nullptr;           // loaded once, never freed
     PFN_SETLAYEREDWINDOWATTRIBUTES m_pfnSetLayeredWindowAttributes = nullptr;
@@ -57,9 +59,13 @@ public:
     // Rebuilds the skin's cached background for the client width and the height of the top bars.
     void UpdateSkinBackground(CSize sizeClient);
     void ShowTrayMenu();
-    // Reads the update-description file of the last download. The update check brings its body;
-    // until then there is nothing to read.
+    // The update check (MainFrameUpdate.cpp): starts the download worker unless one runs; reads the
+    // update-description file in the data folder, 1 when it announced a newer version.
+    void StartUpdateCheck();
     int ParsePadFile();
+    // The address the download fetches; tests point it at a loopback server (null: the maker's).
+    static const wchar_t* GetUpdateAddress();
+    static const wchar_t* SetUpdateAddress(const wchar_t* pszAddress);
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -85,6 +91,9 @@ protected:
     void OnEditUndo();
     void OnOpenMakerSite();
     void OnDropFiles(HDROP hDropInfo);
+    LRESULT OnUpdateDownloaded(WPARAM wParam, LPARAM lParam);
+    // Cancels and joins a download still running when the window goes.
+    void EndUpdateCheck();
 
     // Sends a clipboard message to the list's in-place editor while a cell is being edited.
     void SendToInPlaceEditor(UINT message);

@@ -10,11 +10,6 @@
 
 namespace
 {
-// On the maker's web site (the same host as the site address the frame opens).
-const wchar_t kMakerUpdateAddress[] = L"http://www.velmo-software.example/downloads/pad_keystrider.xml";
-
-const wchar_t* g_pszUpdateAddress = kMakerUpdateAddress;
-
 // Whether the downloaded file describes a program version. The URL service can hand a server's error
 // page ("404 Not Found") back as a successful download; such a page must not replace the update file
 // of the last good download. Read with the tolerant parser alone: this thread has no COM apartment.
@@ -34,18 +29,6 @@ bool HoldsUpdateDescription(const wchar_t* pszPath)
 // The size of the cache-file buffer the service writes into, terminator included.
 const int kCacheFileChars = 260;
 } // namespace
-
-const wchar_t* GetUpdateAddress()
-{
-    return g_pszUpdateAddress;
-}
-
-const wchar_t* SetUpdateAddress(const wchar_t* pszAddress)
-{
-    const wchar_t* pszPrevious = g_pszUpdateAddress;
-    g_pszUpdateAddress = pszAddress != nullptr ? pszAddress : kMakerUpdateAddress;
-    return pszPrevious;
-}
 
 UINT __cdecl UpdateCheckThreadProc(LPVOID pParam)
 {

@@ -1,5 +1,5 @@
 // The update download's shared pieces: its two frame messages, the worker's parameter block, the
-// progress record, the worker's entry and the update address.
+// progress record and the worker's entry.
 #pragma once
 
 #include "framework/CString.h"
@@ -35,9 +35,3 @@ struct BindProgressInfo
 // The worker's entry (pParam: an UpdateThreadParam*): downloads the block's address into the internet
 // cache, stores the cache file's name in the block and posts WM_UPDATE_DOWNLOADED. Returns 0.
 UINT __cdecl UpdateCheckThreadProc(LPVOID pParam);
-
-// The address of the update-description file on the maker's web site.
-const wchar_t* GetUpdateAddress();
-// Tests point the frame's downloads at a loopback server; returns the previous address. A null
-// address restores the maker's.
-const wchar_t* SetUpdateAddress(const wchar_t* pszAddress);

@@ -205,12 +205,3 @@ TEST(UpdateDownloadTest, StatusCodesOutsideOneTo33ReachTheWindowAs34)
     EXPECT_EQ(S_OK, callback.OnProgress(1, 2, 1, nullptr));
     EXPECT_EQ((std::vector<ULONG>{34, 34, 33, 1}), window.m_statusCodes);
 }
-
-TEST(UpdateDownloadTest, TheUpdateAddressIsOnTheMakersSiteUnlessATestRedirectsIt)
-{
-    EXPECT_STREQ(L"http://www.velmo-software.example/downloads/pad_keystrider.xml", GetUpdateAddress());
-    const wchar_t* pszPrevious = SetUpdateAddress(L"http://127.0.0.1:1/x.xml");
-    EXPECT_STREQ(L"http://127.0.0.1:1/x.xml", GetUpdateAddress());
-    SetUpdateAddress(nullptr);
-    EXPECT_STREQ(pszPrevious, GetUpdateAddress());
-}

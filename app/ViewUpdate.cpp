@@ -1,0 +1,51 @@
+// CKeystriderView's part of the update check: the schedule, "Check Now" and the display of a newer
+// version.
+#include "app/KeystriderView.h"
+
+#include "app/KeystriderApp.h"
+#include "app/MainFrame.h"
+#include "framework/MFCLinkCtrl.h"
+#include "res/resource.h"
+#include "update/UpdateSchedule.h"
+
+void CKeystriderView::CheckForUpdate(BOOL bForce)
+{
+    CShortCutConfig& store = theApp.m_ShortCutConfig;
+    UpdateSchedule schedule = PlanUpdateCheck(store.m_nCheckNewVersion, store.m_tmTimeCheckPadFile,
+                                              CTime::GetCurrentTime(), bForce);
+    if (schedule.bKillTimer)
+    {
+        KillTimer(IDT_UPDATE_CHECK);
+        return;
+    }
+    if (schedule.bDue)
+    {
+        // Written to the configuration file with its next save.
+        store.m_tmTimeCheckPadFile = schedule.tmNextReference;
+        if (CMainFrame* pFrame = GetMainFrame())
+            pFrame->StartUpdateCheck();
+    }
+    SetTimer(IDT_UPDATE_CHECK, schedule.nTimerPeriod, nullptr);
+}
+
+void CKeystriderView::OnCheckNow()
+{
+    CheckForUpdate(TRUE);
+}
+
+void CKeystriderView::ShowUpdateResult()
+{
+    CMainFrame* pFrame = GetMainFrame();
+    if (pFrame == nullptr)
+        return;
+    CMFCLinkCtrl* pLink = DYNAMIC_DOWNCAST(CMFCLinkCtrl, GetDlgItem(IDC_UPDATE_LINK));
+    if (pLink != nullptr)
+    {
+        pLink->SetWindowText(L"Download New Version");
+        pLink->SetURL(pFrame->m_strDownloadURL);
+        pLink->SetTooltip(pFrame->m_strUpdateText);
+    }
+    PopupInfo(2, L"New Version");
+    if (pLink != nullptr)
+        pLink->SizeToContent(FALSE, FALSE);
+}

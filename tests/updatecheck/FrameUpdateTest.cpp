@@ -1,0 +1,189 @@
+// The update check through the real frame and view: a download from a loopback server replaces the
+// update file in the data folder and announces the newer version; failures and a second request
+// change nothing; the schedule starts downloads only when due.
+// Winsock first: it must come before windows.h.
+#include "tests/updatecheck/LoopbackServer.h"
+
+#include "app/DlgInfo.h"
+#include "app/KeystriderApp.h"
+#include "app/KeystriderDoc.h"
+#include "app/KeystriderView.h"
+#include "app/MainFrame.h"
+#include "framework/DocTemplate.h"
+#include "res/resource.h"
+#include "tests/updatecheck/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string PadText(const char* pszVersion)
+{
+    return std::string("<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>") + pszVersion +
+           "</Program_Version><Program_Change_Info>Faster.</Program_Change_Info></Program_Info><Web_Info>"
+           "<Download_URLs><Primary_Download_URL>http://dl.example/k.zip</Primary_Download_URL>"
+           "</Download_URLs></Web_Info></XML_DIZ_INFO>";
+}
+
+std::string FileText(const wchar_t* pszPath)
+{
+    std::ifstream in(pszPath, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+class FrameUpdateTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = GetMainFrame();
+        if (m_pFrame == nullptr)
+        {
+            // No check of the schedule's own while the frame and the view come up.
+            Store().m_nCheckNewVersion = 0;
+            theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CKeystriderDoc),
+                                                         RUNTIME_CLASS(CMainFrame),
+                                                         RUNTIME_CLASS(CKeystriderView)));
+            theApp.OnFileNew();
+            m_pFrame = GetMainFrame();
+        }
+        ASSERT_NE(nullptr, m_pFrame);
+        ASSERT_TRUE(WaitForDownload());
+        m_strOldDataFolder = Store().m_strDataFolder;
+        Store().m_strDataFolder = m_dir.Path();
+        m_pFrame->m_tmPadFile = CTime(0);
+        m_pFrame->m_bNewVersion = FALSE;
+        m_pFrame->m_strUpdateText.Empty();
+        m_pFrame->m_strDownloadURL.Empty();
+        ASSERT_NE(0, m_server.Port());
+        m_strPath = "/downloads/" + std::to_string(GetTickCount()) + "_" + std::to_string(++s_nRun) +
+                    "/pad_keystrider.xml";
+        m_strURL = m_server.Url(m_strPath);
+        m_pOldAddress = CMainFrame::SetUpdateAddress(m_strURL.c_str());
+    }
+    void TearDown() override
+    {
+        WaitForDownload();
+        CMainFrame::SetUpdateAddress(m_pOldAddress);
+        Store().m_strDataFolder = m_strOldDataFolder;
+    }
+
+    static CShortCutConfig& Store() { return theApp.m_ShortCutConfig; }
+
+    // Pumps the frame's messages until no download runs any more.
+    bool WaitForDownload(DWORD dwLimit = 30000)
+    {
+        DWORD dwStart = GetTickCount();
+        while (m_pFrame != nullptr && m_pFrame->m_pUpdateThread != nullptr &&
+               GetTickCount() - dwStart < dwLimit)
+        {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            Pump();
+        }
+        return m_pFrame == nullptr || m_pFrame->m_pUpdateThread == nullptr;
+    }
+
+    CString PadPath() const { return m_dir.File(L"pad_keystrider.xml"); }
+
+    static int s_nRun;
+    ScratchFolder m_dir;
+    LoopbackServer m_server;
+    std::string m_strPath;
+    std::wstring m_strURL;
+    const wchar_t* m_pOldAddress = nullptr;
+    CString m_strOldDataFolder;
+    CMainFrame* m_pFrame = nullptr;
+};
+int FrameUpdateTest::s_nRun = 0;
+} // namespace
+
+TEST_F(FrameUpdateTest, ADownloadedNewerVersionReplacesTheFileAndIsAnnounced)
+{
+    WriteFileBytes(PadPath(), PadText("1.5"));
+    m_server.Serve(m_strPath, PadText("1.7"));
+
+    m_pFrame->StartUpdateCheck();
+    ASSERT_NE(nullptr, m_pFrame->m_pUpdateThread);
+    ASSERT_TRUE(WaitForDownload());
+
+    EXPECT_EQ(PadText("1.7"), FileText(PadPath()));
+    EXPECT_TRUE(m_pFrame->m_bNewVersion);
+    EXPECT_STREQ(L"http://dl.example/k.zip", m_pFrame->m_strDownloadURL.GetString());
+    EXPECT_EQ(0, m_pFrame->m_strUpdateText.Find(L"Keystrider 1.7\n"));
+    // The view announces it in the pop-up.
+    CKeystriderView* pView = DYNAMIC_DOWNCAST(CKeystriderView, m_pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pView);
+    EXPECT_TRUE(pView->GetDlgInfo()->IsWindowVisible());
+}
+
+TEST_F(FrameUpdateTest, AFailedDownloadLeavesTheFileAndTheFrameAlone)
+{
+    WriteFileBytes(PadPath(), PadText("1.5"));
+    // Nothing is served at the address: the server answers 404.
+    m_pFrame->StartUpdateCheck();
+    ASSERT_TRUE(WaitForDownload());
+    EXPECT_EQ(PadText("1.5"), FileText(PadPath()));
+    EXPECT_FALSE(m_pFrame->m_bNewVersion);
+    EXPECT_EQ(CTime(0), m_pFrame->m_tmPadFile);
+    EXPECT_EQ(1, m_server.RequestCount(m_strPath));
+}
+
+TEST_F(FrameUpdateTest, ARequestWhileADownloadRunsStartsNothing)
+{
+    m_server.Serve(m_strPath, PadText("1.7"));
+    m_server.Hold(m_strPath);
+    m_pFrame->StartUpdateCheck();
+    CWinThread* pRunning = m_pFrame->m_pUpdateThread;
+    ASSERT_NE(nullptr, pRunning);
+    m_pFrame->StartUpdateCheck();
+    EXPECT_EQ(pRunning, m_pFrame->m_pUpdateThread);
+    m_server.Release();
+    ASSERT_TRUE(WaitForDownload());
+    EXPECT_EQ(1, m_server.RequestCount(m_strPath));
+    EXPECT_TRUE(m_pFrame->m_bNewVersion);
+
+    // Idle again: the next request downloads once more.
+    m_pFrame->StartUpdateCheck();
+    EXPECT_NE(nullptr, m_pFrame->m_pUpdateThread);
+    ASSERT_TRUE(WaitForDownload());
+    EXPECT_EQ(2, m_server.RequestCount(m_strPath));
+}
+
+TEST_F(FrameUpdateTest, TheViewDownloadsWhenDueOrAskedAndNeverWithNever)
+{
+    m_server.Serve(m_strPath, PadText("1.7"));
+    CKeystriderView* pView = DYNAMIC_DOWNCAST(CKeystriderView, m_pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pView);
+
+    Store().m_nCheckNewVersion = 0;
+    pView->OnCheckNow();
+    EXPECT_EQ(nullptr, m_pFrame->m_pUpdateThread);
+
+    Store().m_nCheckNewVersion = 1;
+    Store().m_tmTimeCheckPadFile = CTime::GetCurrentTime() - CTimeSpan(3600);
+    pView->CheckForUpdate(FALSE); // one hour after the reference: not due
+    EXPECT_EQ(nullptr, m_pFrame->m_pUpdateThread);
+
+    CTime tmBefore = CTime::GetCurrentTime();
+    pView->OnCheckNow();
+    EXPECT_NE(nullptr, m_pFrame->m_pUpdateThread);
+    EXPECT_GE(Store().m_tmTimeCheckPadFile, tmBefore + CTimeSpan(86400));
+    ASSERT_TRUE(WaitForDownload());
+    EXPECT_EQ(1, m_server.RequestCount(m_strPath));
+    Store().m_nCheckNewVersion = 0;
+}
