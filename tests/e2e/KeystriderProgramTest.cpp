@@ -212,3 +212,45 @@ TEST_F(KeystriderProgramTest, StoredFrameworkStateOfAnotherVersionIsDiscarded)
     EXPECT_EQ(ReadDword(kAppKey, L"Kept", 0), 5u);
     ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kAppKey, L"Kept");
 }
+
+namespace
+{
+HWND MainWindow()
+{
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        if (::GetPropW(hWnd, L"Keystrider") != nullptr)
+            return hWnd;
+    return nullptr;
+}
+} // namespace
+
+TEST_F(KeystriderProgramTest, DraggingTheCaptionMovesTheWindow)
+{
+    WriteHideToTray(0);
+    StartProgram();
+    ASSERT_TRUE(WaitForVisibility(0));
+    HWND hWnd = MainWindow();
+    ASSERT_NE(hWnd, nullptr);
+    ::Sleep(500);
+    RECT before = {};
+    ::GetWindowRect(hWnd, &before);
+    EXPECT_EQ(before.right - before.left, 753);
+    EXPECT_EQ(before.bottom - before.top, 570);
+    // The caption bar is the frame's topmost pane: a point on its title, right of the icon.
+    const long x = before.left + 200;
+    const long y = before.top + 10;
+    ASSERT_EQ(Remote(L"drag " + std::to_wstring(x) + L"," + std::to_wstring(y) + L",60,40"), 0);
+    RECT after = {};
+    for (int i = 0; i < 40; ++i)
+    {
+        ::GetWindowRect(hWnd, &after);
+        if (after.left != before.left)
+            break;
+        ::Sleep(50);
+    }
+    EXPECT_EQ(after.left - before.left, 60);
+    EXPECT_EQ(after.top - before.top, 40);
+    EXPECT_EQ(after.right - after.left, 753);
+    ExitProgram();
+}

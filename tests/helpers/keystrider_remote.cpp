@@ -8,6 +8,8 @@
 //   command ID           posts WM_COMMAND ID (decimal or 0x hex) to the main window
 //   tray MESSAGE         posts the tray icon's callback with the mouse message (515 double click)
 //   keys VK[+VK...]      presses the keys in order and releases them in reverse order
+//   drag X,Y,DX,DY       presses the left mouse button at screen point (X, Y), moves it by (DX, DY)
+//                        in steps and releases it
 //   --wait MS            waits up to MS milliseconds for the main window first (default 0)
 // Exit codes: 0 done, 1 no main window, 2 hidden (for "visible"), 4 bad arguments.
 #include <windows.h>
@@ -73,6 +75,36 @@ bool ParseKeys(const wchar_t* text, std::vector<WORD>& keys)
     return !keys.empty();
 }
 
+bool ParseDrag(const wchar_t* text, long values[4])
+{
+    if (text == nullptr ||
+        std::swscanf(text, L"%ld,%ld,%ld,%ld", &values[0], &values[1], &values[2], &values[3]) != 4)
+        return false;
+    return true;
+}
+
+void SendMouse(DWORD flags, long x, long y)
+{
+    // Absolute coordinates are in 0..65535 over the primary screen.
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((x * 65535) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+    in.mi.dy = static_cast<LONG>((y * 65535) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &in, sizeof(INPUT));
+    ::Sleep(30);
+}
+
+void Drag(const long v[4])
+{
+    SendMouse(0, v[0], v[1]);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, v[0], v[1]);
+    const int steps = 10;
+    for (int i = 1; i <= steps; ++i)
+        SendMouse(0, v[0] + v[2] * i / steps, v[1] + v[3] * i / steps);
+    SendMouse(MOUSEEVENTF_LEFTUP, v[0] + v[2], v[1] + v[3]);
+}
+
 void PressKeys(const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs;
@@ -121,6 +153,15 @@ int wmain(int argc, wchar_t** argv)
         if (!ParseKeys(argument, keys))
             return kExitUsage;
         PressKeys(keys);
+        return kExitOk;
+    }
+
+    if (command == L"drag")
+    {
+        long values[4] = {};
+        if (!ParseDrag(argument, values))
+            return kExitUsage;
+        Drag(values);
         return kExitOk;
     }
 
