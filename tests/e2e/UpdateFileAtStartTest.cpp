@@ -1,0 +1,111 @@
+// Keystrider.exe with an update-description file already in its data folder: a newer version that it
+// announces is shown in the pop-up right after start; a file of the program's own version shows nothing.
+#include "tests/support/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <fstream>
+#include <string>
+
+namespace
+{
+const DWORD kStartTimeoutMs = 20000;
+const int kInfoCaption = 1012; // the pop-up's text
+
+std::wstring UpdateDataFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathW(nullptr, path, CSIDL_LOCAL_APPDATA, FALSE))
+        return L"";
+    return std::wstring(path) + L"\\Keystrider";
+}
+
+void ClearUpdateDataFolder()
+{
+    const std::wstring folder = UpdateDataFolder();
+    ::DeleteFileW((folder + L"\\Keystrider.ini").c_str());
+    ::DeleteFileW((folder + L"\\pad_keystrider.xml").c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+void PutUpdateFile(const char* pszVersion)
+{
+    ::CreateDirectoryW(UpdateDataFolder().c_str(), nullptr);
+    std::ofstream out((UpdateDataFolder() + L"\\pad_keystrider.xml").c_str(), std::ios::binary);
+    out << "<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>" << pszVersion
+        << "</Program_Version></Program_Info><Web_Info><Download_URLs><Primary_Download_URL>"
+           "http://dl.example/k.zip</Primary_Download_URL></Download_URLs></Web_Info></XML_DIZ_INFO>";
+}
+
+struct PopupSearch
+{
+    DWORD dwProcessId;
+    std::wstring text; // of the first visible pop-up found
+};
+
+BOOL CALLBACK FindPopup(HWND hWnd, LPARAM lParam)
+{
+    PopupSearch* pSearch = reinterpret_cast<PopupSearch*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    HWND hText = ::GetDlgItem(hWnd, kInfoCaption);
+    if (dwProcessId != pSearch->dwProcessId || hText == nullptr || !::IsWindowVisible(hWnd))
+        return TRUE;
+    wchar_t text[128] = {};
+    ::GetWindowTextW(hText, text, 128);
+    pSearch->text = text;
+    return FALSE;
+}
+
+// The text of the program's visible pop-up, waiting for it up to the limit; empty when none shows.
+std::wstring WaitForPopupText(DWORD dwProcessId, DWORD dwLimit)
+{
+    const DWORD dwStart = ::GetTickCount();
+    do
+    {
+        PopupSearch search = {dwProcessId, L""};
+        ::EnumWindows(FindPopup, reinterpret_cast<LPARAM>(&search));
+        if (!search.text.empty())
+            return search.text;
+        ::Sleep(100);
+    } while (::GetTickCount() - dwStart < dwLimit);
+    return L"";
+}
+
+class UpdateFileAtStartTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(UpdateDataFolder().empty());
+        ClearUpdateDataFolder();
+    }
+    void TearDown() override
+    {
+        m_program.Terminate();
+        ClearUpdateDataFolder();
+    }
+
+    ChildProcess m_program;
+};
+} // namespace
+
+TEST_F(UpdateFileAtStartTest, ANewerVersionInTheDataFolderIsAnnouncedAtStart)
+{
+    PutUpdateFile("1.7");
+    ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
+    EXPECT_EQ(L"New Version", WaitForPopupText(m_program.Id(), kStartTimeoutMs));
+}
+
+TEST_F(UpdateFileAtStartTest, TheProgramsOwnVersionShowsNothing)
+{
+    PutUpdateFile("1.6");
+    ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
+    // Started and idle once its main window carries its property; then no pop-up may come.
+    const DWORD dwStart = ::GetTickCount();
+    while (::FindWindowW(nullptr, L"Keystrider") == nullptr && ::GetTickCount() - dwStart < kStartTimeoutMs)
+        ::Sleep(100);
+    EXPECT_EQ(L"", WaitForPopupText(m_program.Id(), 2000));
+}
