@@ -62,6 +62,8 @@ public:
     // The update check (MainFrameUpdate.cpp): starts the download worker unless one runs; reads the
     // update-description file in the data folder, 1 when it announced a newer version.
     void StartUpdateCheck();
+    // Cancels and joins a download still running when the window goes.
+    void EndUpdateCheck();
     int ParsePadFile();
     // The address the download fetches; tests point it at a loopback server (null: the maker's).
     static const wchar_t* GetUpdateAddress();
@@ -92,8 +94,6 @@ protected:
     void OnOpenMakerSite();
     void OnDropFiles(HDROP hDropInfo);
     LRESULT OnUpdateDownloaded(WPARAM wParam, LPARAM lParam);
-    // Cancels and joins a download still running when the window goes.
-    void EndUpdateCheck();
 
     // Sends a clipboard message to the list's in-place editor while a cell is being edited.
     void SendToInPlaceEditor(UINT message);

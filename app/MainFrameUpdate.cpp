@@ -80,10 +80,26 @@ void CMainFrame::EndUpdateCheck()
     if (m_pUpdateThread == nullptr)
         return;
     // The worker writes into this frame's parameter block and posts to its window: it must be gone
-    // before the frame is. The callback aborts the download at its next progress report.
+    // before the frame is. The callback aborts the download at its next progress report, which it
+    // sends to this thread: sent messages are answered while waiting, or the two would wait for
+    // each other.
     m_evCancelUpdate.SetEvent();
-    if (WaitForSingleObject(m_pUpdateThread->m_hThread, kCancelWaitMs) != WAIT_OBJECT_0)
-        return; // still connecting: the process ends right after the window, taking the thread along
+    HANDLE hThread = m_pUpdateThread->m_hThread;
+    const DWORD dwStart = GetTickCount();
+    for (;;)
+    {
+        DWORD dwElapsed = GetTickCount() - dwStart;
+        if (dwElapsed >= kCancelWaitMs)
+            return; // still connecting: the process ends right after the window, taking the thread along
+        DWORD dwResult =
+            MsgWaitForMultipleObjects(1, &hThread, FALSE, kCancelWaitMs - dwElapsed, QS_SENDMESSAGE);
+        if (dwResult == WAIT_OBJECT_0)
+            break;
+        if (dwResult != WAIT_OBJECT_0 + 1)
+            return;
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE); // answers the sent messages
+    }
     delete m_pUpdateThread;
     m_pUpdateThread = nullptr;
 }

@@ -17,6 +17,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace
 {
@@ -186,4 +187,30 @@ TEST_F(FrameUpdateTest, TheViewDownloadsWhenDueOrAskedAndNeverWithNever)
     ASSERT_TRUE(WaitForDownload());
     EXPECT_EQ(1, m_server.RequestCount(m_strPath));
     Store().m_nCheckNewVersion = 0;
+}
+
+// Closing the window while a download runs: the frame cancels it and waits for the worker, answering
+// the worker's progress reports meanwhile; the update file stays as it was.
+TEST_F(FrameUpdateTest, EndingTheCheckCancelsAndJoinsARunningDownload)
+{
+    WriteFileBytes(PadPath(), PadText("1.5"));
+    m_server.Serve(m_strPath, PadText("1.7"));
+    m_server.Hold(m_strPath);
+    m_pFrame->StartUpdateCheck();
+    ASSERT_NE(nullptr, m_pFrame->m_pUpdateThread);
+    std::thread release(
+        [this]
+        {
+            Sleep(300);
+            m_server.Release();
+        });
+    DWORD dwStart = GetTickCount();
+    m_pFrame->EndUpdateCheck();
+    release.join();
+    EXPECT_EQ(nullptr, m_pFrame->m_pUpdateThread);
+    EXPECT_LT(GetTickCount() - dwStart, 4000u);
+    EXPECT_TRUE(m_pFrame->m_UpdateParam.m_strCacheFile.IsEmpty());
+    Pump(); // the worker's last message finds no download to take
+    EXPECT_EQ(PadText("1.5"), FileText(PadPath()));
+    EXPECT_FALSE(m_pFrame->m_bNewVersion);
 }
