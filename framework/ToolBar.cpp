@@ -347,6 +347,8 @@ void CMFCToolBar::DoPaint(CDC* pDCPaint)
     CMemDC memDC(pDCPaint, this);
     CDC* pDC = &memDC.GetDC();
     CPane::DoPaint(pDC);
+    // Labels lie over the bar's background: buttons that draw their own text rely on it.
+    const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
     const BOOL bHorz = IsHorizontal();
     for (int i = 0; i < GetCount(); ++i)
     {
@@ -377,6 +379,7 @@ void CMFCToolBar::DoPaint(CDC* pDCPaint)
             pImages = &m_ImagesCold;
         DrawButton(pDC, pButton, pImages, bHighlighted, bDrawDisabledImages);
     }
+    pDC->SetBkMode(nOldBkMode);
 }
 
 BOOL CMFCToolBar::DrawButton(CDC* pDC, CMFCToolBarButton* pButton, CMFCToolBarImages* pImages,
