@@ -3,9 +3,8 @@
 
 #include "framework/GlobalData.h"
 #include "framework/VisualManager.h"
+#include "skin/SkinLabelButtonSize.h"
 #include "skin/SkinVisualManager.h"
-
-#include <algorithm>
 
 IMPLEMENT_SERIAL(CSkinLinksBarButton, CMFCToolBarButton, 1)
 IMPLEMENT_DYNCREATE(CSkinLinksBar, CSkinToolBar)
@@ -17,39 +16,7 @@ CSkinLinksBarButton::CSkinLinksBarButton()
 
 SIZE CSkinLinksBarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
-    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
-    if (pManager == nullptr || !pManager->IsKindOf(RUNTIME_CLASS(CSkinVisualManager)))
-        return CMFCToolBarButton::OnCalculateSize(pDC, sizeDefault, bHorz);
-    if (!IsVisible())
-        return CSize(0, 0);
-    CSize size = sizeDefault;
-    if ((m_nStyle & TBBS_SEPARATOR) != 0)
-        return size;
-    if (!m_bImage || GetImage() < 0)
-    {
-        const CSize extra = m_bExtraSize ? pManager->GetButtonExtraBorder() : CSize(0, 0);
-        if (bHorz)
-            size.cx = extra.cx;
-        else
-            size.cy = extra.cy;
-    }
-    m_sizeText = CSize(0, 0);
-    if (!m_strText.IsEmpty() && m_bText)
-    {
-        CFont* pOldFont = pDC->SelectObject(&afxGlobalData.fontBold);
-        CRect rectText(0, 0, 3 * sizeDefault.cx, sizeDefault.cy);
-        UINT nFormat = DT_CALCRECT | DT_CENTER;
-        if (CMFCToolBarButton::m_bWrapText)
-            nFormat |= DT_WORDBREAK;
-        pDC->DrawText(m_strText, &rectText, nFormat);
-        m_sizeText = rectText.Size();
-        m_sizeText.cx += 6;
-        size.cx = std::max<int>(size.cx, m_sizeText.cx);
-        size.cy = m_sizeText.cy + 12;
-        if (pOldFont != nullptr)
-            pDC->SelectObject(pOldFont);
-    }
-    return size;
+    return CalcSkinLabelButtonSize(*this, pDC, sizeDefault, bHorz, 0, 12);
 }
 
 void CSkinLinksBarButton::OnDraw(CDC* pDC, const CRect& rect, CMFCToolBarImages*, BOOL bHorz,

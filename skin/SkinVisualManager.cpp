@@ -1,5 +1,6 @@
-// CSkinVisualManager: colours, the cached frame background behind the skin's bars, the tasks pane's
-// gradient and the caption-button pictures.
+// CSkinVisualManager: construction and colours, the cached frame background behind the skin's bars,
+// the tasks pane's gradient and the caption-button pictures. Buttons, menus, separators and combo
+// boxes are in skin/SkinVisualManagerButtons.cpp.
 #include "skin/SkinVisualManager.h"
 
 #include "framework/DrawingManager.h"
@@ -17,14 +18,43 @@ CMFCToolBarImages g_SkinToolBarImages;
 
 IMPLEMENT_DYNCREATE(CSkinVisualManager, CMFCVisualManagerOffice2003)
 
+namespace
+{
+// The skin colours, 0x00BBGGRR, in the order of CSkinVisualManager::SkinColor.
+const COLORREF kSkinColors[CSkinVisualManager::SkinColorCount] = {
+    0xCE8639,                     // menu-bar button border
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, // menu-bar button text: regular, pressed, highlighted
+    0xFFFFFF, 0x7FDFFF, 0x7FDFFF, // other tool-bar button text
+    0xFDF3E8, 0x7FDFFF, 0x7FDFFF, // category tab text
+    0xD3A277, 0xFFFFFF, 0xC68855, // separator gradient
+    0xAB7A4E,                     // combo border
+    0xFCDCD0, 0xFBCDB6, 0xF5C5B1, // combo drop button, normal: top, bottom, border
+    0xFEF4E2, 0xFCDBCB, 0xE1A58C, // highlighted
+    0xF2997A, 0xEBB29F, 0xF2C6B5, // dropped
+    0x9F5E35, 0xE7D1BF, 0xD2A57B, // checked tab: dark edge, light edge, inner line
+    0xC17F4D, 0x904A28,           // checked tab: fill top, fill bottom
+};
+} // namespace
+
 CSkinVisualManager::CSkinVisualManager()
 {
     SetMenuShadowDepth(0);
+    m_brMenuBarHighlight.CreateSolidBrush(0xCE8639);
+    for (int i = 0; i < SkinColorCount; ++i)
+        m_clrSkin[i] = kSkinColors[i];
+    m_brLinksBarBackground.CreateSolidBrush(0x995531);
+    m_brLinksButtonHighlight.CreateSolidBrush(0x874526);
+    m_clrLinksButtonBorder = 0x874526;
 }
 
 CSkinVisualManager::~CSkinVisualManager()
 {
     // The cache bitmap goes back out of the memory DC before either is deleted.
+    UnselectFrameCacheBitmap();
+}
+
+void CSkinVisualManager::UnselectFrameCacheBitmap()
+{
     if (m_dcFrameCache.GetSafeHdc() != nullptr && m_hOldCacheBitmap != nullptr)
         ::SelectObject(m_dcFrameCache, m_hOldCacheBitmap);
 }
@@ -64,13 +94,13 @@ BOOL CSkinVisualManager::BlitCachedBitmap(CDC* pDC, const CRect& rect, CBitmap* 
 
 void CSkinVisualManager::DrawFrameBackground(CDC* pDC, const CSize& size)
 {
+    // Without a DC nothing can be made compatible with the screen: the cache stays as it is.
     if (pDC == nullptr)
         return;
     if (m_dcFrameCache.GetSafeHdc() != nullptr &&
         pDC->GetDeviceCaps(BITSPIXEL) != m_dcFrameCache.GetDeviceCaps(BITSPIXEL))
     {
-        if (m_hOldCacheBitmap != nullptr)
-            ::SelectObject(m_dcFrameCache, m_hOldCacheBitmap);
+        UnselectFrameCacheBitmap();
         m_hOldCacheBitmap = nullptr;
         m_dcFrameCache.DeleteDC();
         m_bmpFrameCache.DeleteObject();
@@ -80,8 +110,7 @@ void CSkinVisualManager::DrawFrameBackground(CDC* pDC, const CSize& size)
     if (size != m_sizeFrameCache || m_bmpFrameCache.GetSafeHandle() == nullptr)
     {
         m_sizeFrameCache = size;
-        if (m_hOldCacheBitmap != nullptr)
-            ::SelectObject(m_dcFrameCache, m_hOldCacheBitmap);
+        UnselectFrameCacheBitmap();
         m_bmpFrameCache.DeleteObject();
         if (m_bmpFrameCache.CreateCompatibleBitmap(pDC, size.cx, size.cy))
         {
@@ -119,8 +148,7 @@ void CSkinVisualManager::OnFillBarBackground(CDC* pDC, CBasePane* pBar, CRect re
                                               pBar->IsKindOf(RUNTIME_CLASS(CSkinToolBar)));
     if (bSkinBar && pBar->IsKindOf(RUNTIME_CLASS(CSkinLinksBar)))
     {
-        CBrush brLinks(0x995531);
-        pDC->FillRect(&rectClip, &brLinks);
+        pDC->FillRect(&rectClip, &m_brLinksBarBackground);
         return;
     }
     if (!bSkinBar || pBar->IsFloating())
@@ -192,7 +220,8 @@ BOOL CSkinVisualManager::LoadBitmapWithTransparency(const wchar_t* lpszResourceN
     CBitmap bmp;
     if (!bmp.LoadBitmap(lpszResourceName))
         return FALSE;
-    if (m_imlCaptionButtons.GetSafeHandle() != nullptr && m_imlCaptionButtons.GetImageCount() > 0)
+    // A list made for another strip (even an empty one) has the wrong cell size: start afresh.
+    if (m_imlCaptionButtons.GetSafeHandle() != nullptr)
         m_imlCaptionButtons.DeleteImageList();
     BITMAP bm = {};
     bmp.GetBitmap(&bm);
@@ -218,9 +247,8 @@ BOOL CSkinVisualManager::LoadBitmapWithTransparency(const wchar_t* lpszResourceN
         break;
     }
     m_sizeCaptionButton = CSize(bm.bmWidth / 12, bm.bmHeight);
-    if (m_imlCaptionButtons.GetSafeHandle() == nullptr)
-        m_imlCaptionButtons.Create(m_sizeCaptionButton.cx, m_sizeCaptionButton.cy, nFlags, 0, 3);
-    m_imlCaptionButtons.Add(&bmp, 0xFF00FF);
+    if (m_imlCaptionButtons.Create(m_sizeCaptionButton.cx, m_sizeCaptionButton.cy, nFlags, 0, 3))
+        m_imlCaptionButtons.Add(&bmp, 0xFF00FF);
     return TRUE;
 }
 
