@@ -1,17 +1,36 @@
 // CKeystriderView: initial update, page switch and the end of the hotkeys with the view's window.
 #include "app/KeystriderView.h"
 
+#include "app/BrowserEdit.h"
 #include "app/DlgInfo.h"
 #include "app/KeystriderApp.h"
+#include "app/LabelMessages.h"
 #include "app/MainFrame.h"
+#include "engine/SystemActions.h"
+#include "framework/DataExchange.h"
 #include "framework/WndMessageMap.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CKeystriderView, CFormView)
 
 BEGIN_MESSAGE_MAP(CKeystriderView, CFormView)
+ON_BN_CLICKED(IDC_NEW, OnNew)
+ON_BN_CLICKED(IDC_DELETE, OnDelete)
+ON_BN_CLICKED(IDC_MOVE_UP, OnMoveUp)
+ON_BN_CLICKED(IDC_MOVE_DOWN, OnMoveDown)
+ON_BN_CLICKED(ID_APPLY_LIST, OnApplyList)
+ON_BN_CLICKED(ID_PURGE_REMOVED_ROWS, OnPurgeRemovedRows)
+ON_BN_CLICKED(IDC_RESET_TO_DEFAULT, OnResetToDefault)
+ON_BN_CLICKED(IDC_EXPORT_CONFIGURATION, OnExportConfiguration)
+ON_BN_CLICKED(IDC_IMPORT_CONFIGURATION, OnImportConfiguration)
+ON_REGISTERED_MESSAGE(WM_LABEL_EDIT, OnLabelEdit)
+ON_REGISTERED_MESSAGE(WM_LABEL_KILLFOCUS, OnLabelKillFocus)
 ON_WM_DESTROY()
+ON_BN_CLICKED(IDC_EMPTY_KEY, OnEmptyKey)
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_SHORTCUT_LIST, OnItemChangedList)
+ON_NOTIFY(NM_DBLCLK, IDC_SHORTCUT_LIST, OnDblClkList)
 ON_BN_CLICKED(IDC_CHECK_NOW, OnCheckNow)
+ON_BN_CLICKED(ID_EXECUTE, OnExecute)
 END_MESSAGE_MAP()
 
 namespace
@@ -59,10 +78,31 @@ CKeystriderView::~CKeystriderView()
     delete m_pDlgInfo;
 }
 
+void CKeystriderView::DoDataExchange(CDataExchange* pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SHORTCUT_LIST, m_wndList);
+}
+
+CWnd* CKeystriderView::GetInPlaceEditor() const
+{
+    return m_wndList.IsEditing() ? m_wndList.GetEditor() : nullptr;
+}
+
 void CKeystriderView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
     CShortCutConfig& store = theApp.m_ShortCutConfig;
+
+    m_wndList.ModifyStyle(0, LVS_EDITLABELS | LVS_SHOWSELALWAYS);
+    m_wndList.SetExtendedStyle(m_wndList.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES |
+                               LVS_EX_INFOTIP | LVS_EX_CHECKBOXES);
+    m_wndList.EnableToolTips(TRUE);
+    SetListRowHeight(m_wndList.GetSafeHwnd(), 18);
+    m_wndList.EnableMarkSortedColumn(FALSE, FALSE);
+    for (int nId : {IDC_DELETE, IDC_MOVE_UP, IDC_MOVE_DOWN, IDC_EMPTY_KEY})
+        if (CWnd* pButton = GetDlgItem(nId))
+            pButton->EnableWindow(FALSE);
 
     if (CMainFrame* pFrame = GetMainFrame())
         ShowPage(pFrame->m_nCurrentPage);
@@ -104,6 +144,7 @@ void CKeystriderView::ShowPage(int nPage)
             pFrame->ShowWindow(SW_HIDE);
         show(kOptionControls, ARRAYSIZE(kOptionControls), FALSE);
         show(kAboutControls, ARRAYSIZE(kAboutControls), FALSE);
+        FillList(nPage == 1 ? 1 : 0);
         return;
     }
     if (pList != nullptr)
@@ -117,8 +158,6 @@ void CKeystriderView::ShowPage(int nPage)
     show(kOptionControls, ARRAYSIZE(kOptionControls), nPage == 2);
     show(kAboutControls, ARRAYSIZE(kAboutControls), nPage == 3);
 }
-
-void CKeystriderView::AddDroppedFiles(CStringArray&) {}
 
 void CKeystriderView::OnDestroy()
 {
