@@ -5,7 +5,7 @@
 #include "framework/VisualManager.h"
 #include "framework/WndMessageMap.h"
 #include "res/resource.h"
-#include "skin/SkinLabelButtonSize.h"
+#include "skin/SkinLabelButton.h"
 #include "skin/SkinVisualManager.h"
 
 #include <algorithm>
@@ -41,14 +41,7 @@ void CSkinCategoryBarButton::OnDraw(CDC* pDC, const CRect& rect, CMFCToolBarImag
     FillInterior(pDC, rect, bHighlight);
     CFont* pOldFont = pDC->SelectObject(&afxGlobalData.fontBold);
 
-    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
-    AFX_BUTTON_STATE state = ButtonsIsRegular;
-    if (bHighlight)
-        state = ButtonsIsHighlighted;
-    else if ((m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
-        state = ButtonsIsPressed;
-    if (pManager != nullptr)
-        pDC->SetTextColor(pManager->GetToolbarButtonTextColor(this, state));
+    CMFCVisualManager* pManager = SetSkinLabelTextColor(*this, pDC, bHighlight);
 
     CRect rectText = rect;
     rectText.top += 7;

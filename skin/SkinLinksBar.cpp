@@ -3,7 +3,7 @@
 
 #include "framework/GlobalData.h"
 #include "framework/VisualManager.h"
-#include "skin/SkinLabelButtonSize.h"
+#include "skin/SkinLabelButton.h"
 #include "skin/SkinVisualManager.h"
 
 IMPLEMENT_SERIAL(CSkinLinksBarButton, CMFCToolBarButton, 1)
@@ -30,14 +30,7 @@ void CSkinLinksBarButton::OnDraw(CDC* pDC, const CRect& rect, CMFCToolBarImages*
         m_nStyle |= TBBS_CHECKED;
 
     CFont* pOldFont = pDC->SelectObject(bChecked ? &afxGlobalData.fontBold : &afxGlobalData.fontRegular);
-    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
-    AFX_BUTTON_STATE state = ButtonsIsRegular;
-    if (bHighlight)
-        state = ButtonsIsHighlighted;
-    else if ((m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
-        state = ButtonsIsPressed;
-    if (pManager != nullptr)
-        pDC->SetTextColor(pManager->GetToolbarButtonTextColor(this, state));
+    CMFCVisualManager* pManager = SetSkinLabelTextColor(*this, pDC, bHighlight);
     if (bHorz)
     {
         CRect rectText = rect;

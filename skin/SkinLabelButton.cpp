@@ -1,5 +1,5 @@
-// The shared sizing of the skin's label-only buttons.
-#include "skin/SkinLabelButtonSize.h"
+// What the skin's label-only buttons have in common: their size and their label colour.
+#include "skin/SkinLabelButton.h"
 
 #include "framework/DC.h"
 #include "framework/GlobalData.h"
@@ -43,4 +43,17 @@ SIZE CalcSkinLabelButtonSize(CMFCToolBarButton& button, CDC* pDC, const CSize& s
             pDC->SelectObject(pOldFont);
     }
     return size;
+}
+
+CMFCVisualManager* SetSkinLabelTextColor(CMFCToolBarButton& button, CDC* pDC, BOOL bHighlight)
+{
+    CMFCVisualManager* pManager = CMFCVisualManager::GetInstance();
+    AFX_BUTTON_STATE state = ButtonsIsRegular;
+    if (bHighlight)
+        state = ButtonsIsHighlighted;
+    else if ((button.m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)) != 0)
+        state = ButtonsIsPressed;
+    if (pManager != nullptr)
+        pDC->SetTextColor(pManager->GetToolbarButtonTextColor(&button, state));
+    return pManager;
 }
