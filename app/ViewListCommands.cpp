@@ -138,8 +138,13 @@ void CKeystriderView::OnItemChangedList(NMHDR* pNMHDR, LRESULT* pResult)
 
     const BOOL bSelected = GetSelectedRow() >= 0;
     for (int nId : kSelectionButtons)
-        if (CWnd* pButton = GetDlgItem(nId))
+    {
+        // Only a real change: filling thousands of rows raises as many notifications, and each
+        // change of a button's state repaints it.
+        CWnd* pButton = GetDlgItem(nId);
+        if (pButton != nullptr && !pButton->IsWindowEnabled() != !bSelected)
             pButton->EnableWindow(bSelected);
+    }
 
     const int nNewCheck = CheckOfState(pNMLV->uNewState);
     if (nNewCheck == CheckOfState(pNMLV->uOldState))

@@ -42,6 +42,8 @@ CString RowNumberText(int nIndex)
 void CKeystriderView::FillList(UINT nPage)
 {
     const int nSelected = m_wndList.GetNextItem(-1, LVNI_SELECTED);
+    // Without redrawing while it fills, the list does not scroll its window for every inserted row.
+    m_wndList.SendMessage(WM_SETREDRAW, FALSE);
     m_wndList.DeleteAllItems();
     m_wndList.DeleteAllColumns();
 
@@ -102,4 +104,6 @@ void CKeystriderView::FillList(UINT nPage)
 
     if (nSelected >= 0 && nSelected < m_wndList.GetItemCount())
         m_wndList.SetItemState(nSelected, LVIS_SELECTED, LVIS_SELECTED);
+    m_wndList.SendMessage(WM_SETREDRAW, TRUE);
+    m_wndList.Invalidate();
 }
