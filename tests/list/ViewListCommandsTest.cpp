@@ -4,6 +4,7 @@
 #include "app/KeystriderApp.h"
 #include "app/KeystriderDoc.h"
 #include "app/KeystriderView.h"
+#include "app/LabelMessages.h"
 #include "app/MainFrame.h"
 #include "engine/DefaultShortCuts.h"
 #include "engine/TextFile.h"
@@ -411,4 +412,38 @@ TEST_F(ViewListTest, TheWindowsDefaultPageNeverApplies)
     m_pView->OnPurgeRemovedRows();
     EXPECT_EQ(3, List().GetItemCount());
     EXPECT_FALSE(ConfigWritten());
+}
+
+TEST_F(ViewListTest, SoundFileFieldStoresItsTextOnLabelMessagesOnlyWhenItChanged)
+{
+    CShortCutConfig& store = theApp.m_ShortCutConfig;
+    const CString strOld = store.m_strGenSoundAddress;
+    m_pView->ShowPage(2);
+    CWnd* pSoundFile = m_pView->GetDlgItem(IDC_SOUND_FILE);
+    ASSERT_NE(pSoundFile, nullptr);
+
+    // Label Edit while the options page shows: the field's text, not an apply of the hidden list.
+    pSoundFile->SetWindowText(store.m_strGenSoundAddress);
+    m_pView->SendMessage(WM_LABEL_EDIT);
+    EXPECT_FALSE(ConfigWritten()) << "an unchanged text writes nothing";
+    pSoundFile->SetWindowText(L"ding.wav");
+    m_pView->SendMessage(WM_LABEL_EDIT);
+    EXPECT_EQ(CString(L"ding.wav"), store.m_strGenSoundAddress);
+    EXPECT_TRUE(ConfigWritten());
+
+    // Label Kill Focus: only while the field has the focus, which then goes to the view (and, as a form,
+    // on to one of its controls).
+    ::DeleteFileW(store.m_strConfigFilePath);
+    pSoundFile->SetWindowText(L"dong.wav");
+    m_pView->SetFocus();
+    m_pView->SendMessage(WM_LABEL_KILLFOCUS, 1);
+    EXPECT_EQ(CString(L"ding.wav"), store.m_strGenSoundAddress);
+    pSoundFile->SetFocus();
+    m_pView->SendMessage(WM_LABEL_KILLFOCUS, 1);
+    EXPECT_EQ(CString(L"dong.wav"), store.m_strGenSoundAddress);
+    EXPECT_TRUE(ConfigWritten());
+    EXPECT_NE(pSoundFile->GetSafeHwnd(), ::GetFocus()) << "the view took the focus";
+
+    store.m_strGenSoundAddress = strOld;
+    m_pView->ShowPage(0);
 }
