@@ -1,0 +1,184 @@
+// WM_HOTKEY at the view: the id's shortcut runs through the executor (observed at the shell call), its
+// sound plays by the sound-file rule, and the pop-up shows the shortcut's name.
+#include "tests/view/ViewFixture.h"
+
+#include "app/DlgInfo.h"
+#include "engine/ShortCutSound.h"
+
+#include <string>
+#include <vector>
+
+namespace
+{
+struct ShellCall
+{
+    std::wstring strVerb, strFile, strParameters;
+    INT nShow;
+};
+std::vector<ShellCall> g_shellCalls;
+std::vector<std::wstring> g_sounds;
+
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR pszVerb, LPCWSTR pszFile, LPCWSTR pszParameters, LPCWSTR,
+                                    INT nShow)
+{
+    g_shellCalls.push_back({pszVerb ? pszVerb : L"(null)", pszFile ? pszFile : L"(null)",
+                            pszParameters ? pszParameters : L"(null)", nShow});
+    return reinterpret_cast<HINSTANCE>(42);
+}
+
+BOOL WINAPI RecordPlaySound(LPCWSTR pszSound, HMODULE, DWORD)
+{
+    g_sounds.push_back(pszSound ? pszSound : L"(null)");
+    return TRUE;
+}
+
+ShortCutItem* NewItem(const wchar_t* pszName, const wchar_t* pszCommand, const wchar_t* pszKey)
+{
+    ShortCutItem* pItem = new ShortCutItem;
+    pItem->m_pszName = _wcsdup(pszName);
+    pItem->m_pszCommand = _wcsdup(pszCommand);
+    pItem->ParseHotKey(pszKey);
+    return pItem;
+}
+
+class HotKeyDispatchTest : public ViewTest
+{
+protected:
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        g_shellCalls.clear();
+        g_sounds.clear();
+        m_pfnShell = SetShellExecuteFunc(RecordShellExecute);
+        m_pfnSound = SetPlaySoundFunc(RecordPlaySound);
+        CShortCutConfig& store = Store();
+        store.UnregisterHotKeys(m_pView->GetSafeHwnd());
+        FreeShortCutList(store.m_ShortCutList);
+        store.m_ShortCutList.push_back(
+            NewItem(L"Editor", L"  notepad.exe  \"C:\\my file.txt\" ", L"Ctrl + Alt + F13"));
+        store.m_ShortCutList.push_back(NewItem(L"No key", L"calc.exe", L""));
+        store.m_ShortCutList.push_back(NewItem(L"Site", L"'www.example.com'", L"Ctrl + Alt + F14"));
+        store.m_ShortCutList.push_back(NewItem(L"Blank", L"   ", L"Ctrl + Alt + F15"));
+        store.m_ShortCutList.push_back(NewItem(L"Close all", L"Close", L"Ctrl + Alt + F16"));
+        store.m_ShortCutList.push_back(NewItem(L"Toggle none", L"toggle \"\"", L"Ctrl + Alt + F17"));
+        m_nPlaySound = store.m_nGenPlaySound;
+        m_nAssign = store.m_nGenAssignASound;
+        m_strSound = store.m_strGenSoundAddress;
+        m_nPrompt = store.m_nPromptNameShortcut;
+        store.m_nGenPlaySound = 1;
+        store.m_nGenAssignASound = 0;
+        store.m_strGenSoundAddress = L"tick.wav";
+        store.m_nPromptNameShortcut = 1;
+        store.RegisterHotKeys(m_pView->GetSafeHwnd());
+    }
+    void TearDown() override
+    {
+        CShortCutConfig& store = Store();
+        store.UnregisterHotKeys(m_pView->GetSafeHwnd());
+        store.LoadDefaultShortCuts();
+        store.m_nGenPlaySound = m_nPlaySound;
+        store.m_nGenAssignASound = m_nAssign;
+        store.m_strGenSoundAddress = m_strSound;
+        store.m_nPromptNameShortcut = m_nPrompt;
+        store.RegisterHotKeys(m_pView->GetSafeHwnd());
+        m_pView->ShowPage(0);
+        SetShellExecuteFunc(m_pfnShell);
+        SetPlaySoundFunc(m_pfnSound);
+        ViewTest::TearDown();
+    }
+    void HotKey(UINT nId) { m_pView->SendMessage(WM_HOTKEY, nId, 0); }
+
+    ShellExecuteFunc m_pfnShell = nullptr;
+    PlaySoundFunc m_pfnSound = nullptr;
+    int m_nPlaySound = 0, m_nAssign = 0, m_nPrompt = 0;
+    CString m_strSound;
+};
+} // namespace
+
+TEST_F(HotKeyDispatchTest, AnIdRunsTheCommandOfItsRegistrableItem)
+{
+    HotKey(0);
+    ASSERT_EQ(g_shellCalls.size(), 1u);
+    EXPECT_EQ(g_shellCalls[0].strVerb, L"Open");
+    EXPECT_EQ(g_shellCalls[0].strFile, L"notepad.exe");
+    EXPECT_EQ(g_shellCalls[0].strParameters, L"C:\\my file.txt");
+    EXPECT_EQ(g_shellCalls[0].nShow, SW_SHOW);
+
+    // The item without a key has no id: id 1 is the third item.
+    HotKey(1);
+    ASSERT_EQ(g_shellCalls.size(), 2u);
+    EXPECT_EQ(g_shellCalls[1].strFile, L"www.example.com");
+    EXPECT_EQ(g_shellCalls[1].strParameters, L"");
+
+    HotKey(5); // below the item count, no item behind it
+    HotKey(99);
+    EXPECT_EQ(g_shellCalls.size(), 2u);
+    EXPECT_EQ(g_sounds.size(), 2u);
+}
+
+TEST_F(HotKeyDispatchTest, TheSoundFollowsTheCommandAndItsRule)
+{
+    CShortCutConfig& store = Store();
+    ShortCutItem* pFirst = store.m_ShortCutList.front();
+    pFirst->SetSoundFile(L"\"D:\\sounds\\own.wav\"");
+    HotKey(0);
+    ASSERT_EQ(g_sounds.size(), 1u);
+    EXPECT_EQ(CString(g_sounds[0].c_str()), store.m_strExeFolder + L"tick.wav");
+
+    store.m_nGenAssignASound = 1;
+    HotKey(0);
+    ASSERT_EQ(g_sounds.size(), 2u);
+    EXPECT_EQ(g_sounds[1], L"D:\\sounds\\own.wav");
+
+    pFirst->SetPlaySound(0);
+    HotKey(0);
+    store.m_nGenPlaySound = 0;
+    pFirst->SetPlaySound(1);
+    HotKey(0);
+    EXPECT_EQ(g_sounds.size(), 2u);
+    EXPECT_EQ(g_shellCalls.size(), 4u);
+}
+
+TEST_F(HotKeyDispatchTest, ABlankCommandDoesNothingButStillPlaysItsSound)
+{
+    CDlgInfo* pInfo = m_pView->GetDlgInfo();
+    ASSERT_NE(pInfo, nullptr);
+    pInfo->ShowWindow(SW_HIDE);
+    HotKey(2);
+    EXPECT_TRUE(g_shellCalls.empty());
+    EXPECT_EQ(g_sounds.size(), 1u);
+    EXPECT_FALSE(pInfo->IsWindowVisible()); // no pop-up for a blank command
+}
+
+TEST_F(HotKeyDispatchTest, CloseAndToggleWithNothingBehindThemDoNothing)
+{
+    HWND hFirst = ::GetTopWindow(nullptr);
+    HotKey(3); // "Close"
+    HotKey(4); // toggle ""
+    EXPECT_TRUE(g_shellCalls.empty());
+    EXPECT_TRUE(::IsWindow(hFirst));
+    EXPECT_TRUE(m_pFrame->IsWindowVisible());
+}
+
+TEST_F(HotKeyDispatchTest, ThePopUpShowsTheNameWhenPromptNameIsOn)
+{
+    CDlgInfo* pInfo = m_pView->GetDlgInfo();
+    ASSERT_NE(pInfo, nullptr);
+    pInfo->ShowWindow(SW_HIDE);
+    HotKey(1);
+    EXPECT_TRUE(pInfo->IsWindowVisible());
+    EXPECT_EQ(pInfo->GetMode(), 1u);
+    wchar_t szCaption[64] = {};
+    ::GetDlgItemTextW(pInfo->GetSafeHwnd(), 1012, szCaption, 64);
+    EXPECT_STREQ(szCaption, L"Site");
+    RECT rc = {};
+    pInfo->GetWindowRect(&rc);
+    EXPECT_EQ(rc.left, ::GetSystemMetrics(SM_CXSCREEN) - 450);
+    EXPECT_EQ(rc.top, ::GetSystemMetrics(SM_CYSCREEN) - 150);
+    EXPECT_NE(::GetWindowLongW(pInfo->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+    Store().m_nPromptNameShortcut = 0;
+    pInfo->ShowWindow(SW_HIDE);
+    HotKey(0);
+    EXPECT_FALSE(pInfo->IsWindowVisible());
+}
