@@ -2,21 +2,13 @@
 // parent window that records the commands its children send, and message pumping.
 #pragma once
 
+#include "tests/support/MessagePump.h"
+
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "framework/WndMessageMap.h"
 
 #include <vector>
-
-inline void PumpBarMessages()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 // A width x height 32-bit DIB selected into a memory DC.
 class PixelCanvas

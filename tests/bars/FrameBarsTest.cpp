@@ -102,7 +102,7 @@ protected:
     {
         if (::IsWindow(hFrame()))
             pFrame->DestroyWindow();
-        PumpBarMessages();
+        PumpPending();
     }
     HWND hFrame() const { return pFrame->GetSafeHwnd(); }
     CRect PaneRect(CWnd& wnd)
@@ -119,7 +119,7 @@ protected:
         const LPARAM pt = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
         bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pt);
         bar.SendMessage(WM_LBUTTONUP, 0, pt);
-        PumpBarMessages();
+        PumpPending();
     }
 
     BarsFrame* pFrame = nullptr;
@@ -198,7 +198,7 @@ TEST_F(FrameBarsTest, ClicksReachTheFrameAndTheIdleUpdateSetsTheButtonStates)
     const LPARAM pt = MAKELPARAM(pTask->m_rect.left + 2, pTask->m_rect.top + 2);
     pFrame->m_wndTasksPane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pt);
     pFrame->m_wndTasksPane.SendMessage(WM_LBUTTONUP, 0, pt);
-    PumpBarMessages();
+    PumpPending();
     ASSERT_EQ(pFrame->commands.size(), 3u);
     EXPECT_EQ(pFrame->commands[2], 1014u);
 }

@@ -64,6 +64,6 @@ TEST(SystemChange, NewSystemColoursReachTheVisualManagerAndTheBars)
     EXPECT_EQ(CountingManager::updates, 2);
 
     pFrame->DestroyWindow();
-    PumpBarMessages();
+    PumpPending();
     CMFCVisualManager::SetDefaultManager(nullptr);
 }

@@ -21,7 +21,7 @@ protected:
     {
         pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
         pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-        PumpBarMessages();
+        PumpPending();
     }
 
     CommandSink sink;
@@ -82,6 +82,6 @@ TEST_F(TasksPaneTest, AClickOnATaskSendsItsCommandAndLabelsDoNotClick)
     pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x + 2, pt.y + 2));
     const CPoint ptLabel = pane.GetTask(group, label)->m_rect.CenterPoint();
     pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptLabel.x, ptLabel.y));
-    PumpBarMessages();
+    PumpPending();
     EXPECT_EQ(sink.commands.size(), 1u);
 }

@@ -102,7 +102,7 @@ TEST_F(ToolBarTest, AClickSendsTheButtonsCommandToTheParent)
     Mouse(WM_MOUSEMOVE, Centre(3));
     Mouse(WM_LBUTTONDOWN, Centre(3));
     Mouse(WM_LBUTTONUP, Centre(3));
-    PumpBarMessages();
+    PumpPending();
     ASSERT_EQ(sink.commands.size(), 1u);
     EXPECT_EQ(sink.commands[0], static_cast<UINT>(ID_TOOL_SHORTCUT));
 
@@ -111,7 +111,7 @@ TEST_F(ToolBarTest, AClickSendsTheButtonsCommandToTheParent)
     Mouse(WM_LBUTTONUP, Centre(5));
     Mouse(WM_LBUTTONDOWN, Centre(2));
     Mouse(WM_LBUTTONUP, Centre(2));
-    PumpBarMessages();
+    PumpPending();
     EXPECT_EQ(sink.commands.size(), 1u);
 }
 
@@ -125,7 +125,7 @@ TEST_F(ToolBarTest, TheIdleUpdateDisablesAndChecksButtonsAndDisabledButtonsDoNot
 
     Mouse(WM_LBUTTONDOWN, Centre(0));
     Mouse(WM_LBUTTONUP, Centre(0));
-    PumpBarMessages();
+    PumpPending();
     EXPECT_TRUE(sink.commands.empty());
 
     sink.bRunEnabled = TRUE;
@@ -160,7 +160,7 @@ TEST_F(ToolBarTest, HotAndPressedStatesFollowTheMouse)
     ::ReleaseCapture();
     EXPECT_EQ(bar.GetButton(1)->m_nStyle & TBBS_PRESSED, 0u);
     Mouse(WM_LBUTTONUP, Centre(1));
-    PumpBarMessages();
+    PumpPending();
     EXPECT_TRUE(sink.commands.empty());
 
     bar.SendMessage(WM_MOUSELEAVE);

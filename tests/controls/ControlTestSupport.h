@@ -2,19 +2,10 @@
 // and a screen-compatible memory canvas.
 #pragma once
 
+#include "tests/support/MessagePump.h"
+
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
-
-// Dispatches whatever is queued for this thread.
-inline void PumpControlMessages()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 // A top-level window of ours that hosts the control under test (reflection needs a bound parent). It
 // stays hidden: without a window manager, hiding a shown window makes Wine wait for seconds.

@@ -89,7 +89,7 @@ TEST(ContextMenu, TrayMenuCommandReachesItsOwnerWithItemStatesUpdated)
 
     // The command waits in the owner's queue, as from a real menu.
     EXPECT_EQ(0u, owner.m_nLastCommand);
-    PumpControlMessages();
+    PumpPending();
     EXPECT_EQ(static_cast<UINT>(ID_TRAY_EXIT), owner.m_nLastCommand);
 
     // Dismissed: nothing arrives. Right-aligned menus say so.
@@ -97,7 +97,7 @@ TEST(ContextMenu, TrayMenuCommandReachesItsOwnerWithItemStatesUpdated)
     g_shown.nAnswer = 0;
     manager.ShowPopupMenu(pPopup->GetSafeHmenu(), 10, 10, &owner, TRUE, TRUE, TRUE);
     EXPECT_NE(0u, g_shown.nFlags & TPM_RIGHTALIGN);
-    PumpControlMessages();
+    PumpPending();
     EXPECT_EQ(0u, owner.m_nLastCommand);
 
     // The manager's menu survives being shown.
@@ -129,7 +129,7 @@ TEST(ContextMenu, RealPopupReturnsWhenDismissed)
     CContextMenuManager manager;
     EXPECT_EQ(0u, manager.TrackPopupMenu(menu, 100, 100, &owner));
     ::KillTimer(nullptr, nTimer);
-    PumpControlMessages();
+    PumpPending();
     EXPECT_EQ(0u, owner.m_nLastCommand);
 }
 

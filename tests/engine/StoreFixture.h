@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/ShortCutConfig.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

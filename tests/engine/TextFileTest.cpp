@@ -1,6 +1,6 @@
 // CTextFile: encodings, byte-order marks, positions and open failures on real files.
 #include "engine/TextFile.h"
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,16 +3,7 @@
 
 #include <windows.h>
 
-// Dispatches whatever is queued for this thread (no idle processing).
-inline void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
+#include "tests/support/MessagePump.h"
 
 // A window of a system class that no CWnd owns; destroyed with the holder.
 class ForeignWindow

@@ -4,32 +4,10 @@
 
 #include <windows.h>
 
+#include "tests/support/MessagePump.h"
+
 #include <string>
 #include <vector>
-
-// Dispatches what is queued for this thread, for at least ms milliseconds.
-inline void PumpFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (msg.message == WM_QUIT)
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (ms != 0)
-            ::Sleep(5);
-    } while (::GetTickCount() - start < ms);
-}
-
-inline void PumpPending()
-{
-    PumpFor(0);
-}
 
 // Presses or releases a key through the system's input queue, so that GetAsyncKeyState sees it.
 inline void InjectKey(WORD vk, bool bDown)

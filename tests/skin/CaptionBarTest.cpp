@@ -62,7 +62,7 @@ protected:
         m_oldHook = AfxSetTrackPopupMenuHook(NoMenuChoice);
         ASSERT_TRUE(frame.Make());
         frame.RecalcLayout();
-        PumpBarMessages();
+        PumpPending();
     }
     void TearDown() override
     {
@@ -189,12 +189,12 @@ TEST_F(CaptionBarTest, SystemCommandRangeGoesToTheFrameBothEndsIncluded)
 {
     for (UINT id : {0xEFFFu, 0xF000u, 0xF060u, 0xF180u, 0xF181u})
         bar.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    PumpBarMessages();
+    PumpPending();
     EXPECT_EQ(frame.sysCommands, (std::vector<UINT>{0xF000u, 0xF060u, 0xF180u}));
 
     // A click on a caption button arrives as its command and goes the same way.
     frame.sysCommands.clear();
     bar.GetMinimizeButton().SendMessage(BM_CLICK, 0, 0);
-    PumpBarMessages();
+    PumpPending();
     EXPECT_EQ(frame.sysCommands, (std::vector<UINT>{static_cast<UINT>(SC_MINIMIZE)}));
 }

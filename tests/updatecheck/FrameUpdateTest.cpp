@@ -11,9 +11,12 @@
 #include "app/MainFrame.h"
 #include "framework/DocTemplate.h"
 #include "res/resource.h"
-#include "tests/updatecheck/ScratchFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/updatecheck/FileTime.h"
 
 #include <gtest/gtest.h>
+
+#include "tests/support/MessagePump.h"
 
 #include <fstream>
 #include <sstream>
@@ -35,16 +38,6 @@ std::string FileText(const wchar_t* pszPath)
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }
 
 class FrameUpdateTest : public testing::Test
@@ -94,7 +87,7 @@ protected:
                GetTickCount() - dwStart < dwLimit)
         {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            Pump();
+            PumpPending();
         }
         return m_pFrame == nullptr || m_pFrame->m_pUpdateThread == nullptr;
     }
@@ -102,7 +95,7 @@ protected:
     CString PadPath() const { return m_dir.File(L"pad_keystrider.xml"); }
 
     static int s_nRun;
-    ScratchFolder m_dir;
+    TempFolder m_dir;
     LoopbackServer m_server;
     std::string m_strPath;
     std::wstring m_strURL;
@@ -115,7 +108,7 @@ int FrameUpdateTest::s_nRun = 0;
 
 TEST_F(FrameUpdateTest, ADownloadedNewerVersionReplacesTheFileAndIsAnnounced)
 {
-    WriteFileBytes(PadPath(), PadText("1.5"));
+    WriteBytes(PadPath(), PadText("1.5"));
     m_server.Serve(m_strPath, PadText("1.7"));
 
     m_pFrame->StartUpdateCheck();
@@ -134,7 +127,7 @@ TEST_F(FrameUpdateTest, ADownloadedNewerVersionReplacesTheFileAndIsAnnounced)
 
 TEST_F(FrameUpdateTest, AFailedDownloadLeavesTheFileAndTheFrameAlone)
 {
-    WriteFileBytes(PadPath(), PadText("1.5"));
+    WriteBytes(PadPath(), PadText("1.5"));
     // Nothing is served at the address: the server answers 404.
     m_pFrame->StartUpdateCheck();
     ASSERT_TRUE(WaitForDownload());
@@ -193,7 +186,7 @@ TEST_F(FrameUpdateTest, TheViewDownloadsWhenDueOrAskedAndNeverWithNever)
 // the worker's progress reports meanwhile; the update file stays as it was.
 TEST_F(FrameUpdateTest, EndingTheCheckCancelsAndJoinsARunningDownload)
 {
-    WriteFileBytes(PadPath(), PadText("1.5"));
+    WriteBytes(PadPath(), PadText("1.5"));
     m_server.Serve(m_strPath, PadText("1.7"));
     m_server.Hold(m_strPath);
     m_pFrame->StartUpdateCheck();
@@ -210,7 +203,7 @@ TEST_F(FrameUpdateTest, EndingTheCheckCancelsAndJoinsARunningDownload)
     EXPECT_EQ(nullptr, m_pFrame->m_pUpdateThread);
     EXPECT_LT(GetTickCount() - dwStart, 4000u);
     EXPECT_TRUE(m_pFrame->m_UpdateParam.m_strCacheFile.IsEmpty());
-    Pump(); // the worker's last message finds no download to take
+    PumpPending(); // the worker's last message finds no download to take
     EXPECT_EQ(PadText("1.5"), FileText(PadPath()));
     EXPECT_FALSE(m_pFrame->m_bNewVersion);
 }

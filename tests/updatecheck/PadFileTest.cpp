@@ -1,6 +1,7 @@
 // Reading the update-description file: once per modification time, newer versions only, failures
 // that change nothing.
-#include "tests/updatecheck/ScratchFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/updatecheck/FileTime.h"
 #include "update/PadFile.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,11 @@ protected:
     int Read() { return ReadPadFile(m_strPath, m_tmPadFile, m_bNewVersion, m_strText, m_strURL); }
     void Put(const std::string& bytes, __time64_t nTime)
     {
-        WriteFileBytes(m_strPath, bytes);
+        WriteBytes(m_strPath, bytes);
         SetModificationTime(m_strPath, nTime);
     }
 
-    ScratchFolder m_dir;
+    TempFolder m_dir;
     CString m_strPath = m_dir.File(L"pad_keystrider.xml");
     CTime m_tmPadFile;
     BOOL m_bNewVersion = FALSE;

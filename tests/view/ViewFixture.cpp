@@ -5,24 +5,6 @@
 #include "framework/DocTemplate.h"
 #include "res/resource.h"
 
-void PumpFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (msg.message == WM_QUIT)
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (ms != 0)
-            ::Sleep(5);
-    } while (::GetTickCount() - start < ms);
-}
-
 void ViewTest::SetUp()
 {
     CShortCutConfig& store = Store();

@@ -2,6 +2,8 @@
 // store's configuration file watched: tests see whether a handler saved it.
 #pragma once
 
+#include "tests/support/MessagePump.h"
+
 #include "app/KeystriderApp.h"
 #include "app/KeystriderView.h"
 #include "app/MainFrame.h"
@@ -27,6 +29,3 @@ protected:
     CMainFrame* m_pFrame = nullptr;
     CKeystriderView* m_pView = nullptr;
 };
-
-// Dispatches what is queued for this thread, for at least ms milliseconds.
-void PumpFor(DWORD ms);

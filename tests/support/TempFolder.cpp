@@ -1,5 +1,5 @@
 // A scratch folder for one test, with helpers to write and read raw file bytes; removed at the end.
-#include "tests/engine/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "framework/MessageBox.h"
 
 #include <cstdio>
@@ -47,7 +47,7 @@ TempFolder::TempFolder()
     GetTempPathW(MAX_PATH, base);
     static unsigned counter = 0;
     CString path;
-    path.Format(L"%sks_engine_%lu_%u", base, GetCurrentProcessId(), ++counter);
+    path.Format(L"%sks_test_%lu_%u", base, GetCurrentProcessId(), ++counter);
     CreateDirectoryW(path, nullptr);
     m_path = path;
 }
