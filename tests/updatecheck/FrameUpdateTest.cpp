@@ -123,6 +123,12 @@ TEST_F(FrameUpdateTest, ADownloadedNewerVersionReplacesTheFileAndIsAnnounced)
     CKeystriderView* pView = DYNAMIC_DOWNCAST(CKeystriderView, m_pFrame->GetActiveView());
     ASSERT_NE(nullptr, pView);
     EXPECT_TRUE(pView->GetDlgInfo()->IsWindowVisible());
+    // ... and the options page's update link offers the download.
+    CWnd* pLink = pView->GetDlgItem(IDC_UPDATE_LINK);
+    ASSERT_NE(nullptr, pLink);
+    CString strLinkText;
+    pLink->GetWindowText(strLinkText);
+    EXPECT_STREQ(L"Download New Version", strLinkText.GetString());
 }
 
 TEST_F(FrameUpdateTest, AFailedDownloadLeavesTheFileAndTheFrameAlone)
