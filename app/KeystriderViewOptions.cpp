@@ -9,11 +9,20 @@
 namespace
 {
 const UINT kDayMilliseconds = 86400000u;
-const UINT kWeekMilliseconds = 604800000u;
 
 // Slider positions snap down to these steps: the opacity in tens of percent, the time in quarter seconds.
 const int kTransparentStep = 10;
 const int kTimeStep = 250;
+
+// "Every Day" (mode 1) and "Every Week" (mode 2): the mode, the next check one period from now and the
+// update timer armed for that period.
+void ScheduleUpdateChecks(CWnd& view, int nMode, int nDays)
+{
+    CShortCutConfig& store = theApp.m_ShortCutConfig;
+    store.m_nCheckNewVersion = nMode;
+    store.m_tmTimeCheckPadFile = CTime::GetCurrentTime() + CTimeSpan(nDays, 0, 0, 0);
+    view.SetTimer(IDT_UPDATE_CHECK, kDayMilliseconds * static_cast<UINT>(nDays), nullptr);
+}
 
 void SaveConfig()
 {
@@ -66,19 +75,13 @@ void CKeystriderView::OnCheckNever()
 
 void CKeystriderView::OnCheckEveryDay()
 {
-    CShortCutConfig& store = theApp.m_ShortCutConfig;
-    store.m_nCheckNewVersion = 1;
-    store.m_tmTimeCheckPadFile = CTime::GetCurrentTime() + CTimeSpan(1, 0, 0, 0);
-    SetTimer(IDT_UPDATE_CHECK, kDayMilliseconds, nullptr);
+    ScheduleUpdateChecks(*this, 1, 1);
     SaveConfig();
 }
 
 void CKeystriderView::OnCheckEveryWeek()
 {
-    CShortCutConfig& store = theApp.m_ShortCutConfig;
-    store.m_nCheckNewVersion = 2;
-    store.m_tmTimeCheckPadFile = CTime::GetCurrentTime() + CTimeSpan(7, 0, 0, 0);
-    SetTimer(IDT_UPDATE_CHECK, kWeekMilliseconds, nullptr);
+    ScheduleUpdateChecks(*this, 2, 7);
     SaveConfig();
 }
 
