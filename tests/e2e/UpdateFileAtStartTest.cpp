@@ -1,39 +1,21 @@
 // Keystrider.exe with an update-description file already in its data folder: a newer version that it
 // announces is shown in the pop-up right after start; a file of the program's own version shows nothing.
 #include "tests/support/ChildProcess.h"
+#include "tests/support/KeystriderProgram.h"
 
 #include <gtest/gtest.h>
-
-#include <shlobj.h>
 
 #include <fstream>
 #include <string>
 
 namespace
 {
-const DWORD kStartTimeoutMs = 20000;
 const int kInfoCaption = 1012; // the pop-up's text
-
-std::wstring UpdateDataFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    if (!::SHGetSpecialFolderPathW(nullptr, path, CSIDL_LOCAL_APPDATA, FALSE))
-        return L"";
-    return std::wstring(path) + L"\\Keystrider";
-}
-
-void ClearUpdateDataFolder()
-{
-    const std::wstring folder = UpdateDataFolder();
-    ::DeleteFileW((folder + L"\\Keystrider.ini").c_str());
-    ::DeleteFileW((folder + L"\\pad_keystrider.xml").c_str());
-    ::RemoveDirectoryW(folder.c_str());
-}
 
 void PutUpdateFile(const char* pszVersion)
 {
-    ::CreateDirectoryW(UpdateDataFolder().c_str(), nullptr);
-    std::ofstream out((UpdateDataFolder() + L"\\pad_keystrider.xml").c_str(), std::ios::binary);
+    ::CreateDirectoryW(KeystriderDataFolder().c_str(), nullptr);
+    std::ofstream out((KeystriderDataFolder() + L"\\pad_keystrider.xml").c_str(), std::ios::binary);
     out << "<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>" << pszVersion
         << "</Program_Version></Program_Info><Web_Info><Download_URLs><Primary_Download_URL>"
            "http://dl.example/k.zip</Primary_Download_URL></Download_URLs></Web_Info></XML_DIZ_INFO>";
@@ -79,13 +61,13 @@ class UpdateFileAtStartTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(UpdateDataFolder().empty());
-        ClearUpdateDataFolder();
+        ASSERT_FALSE(KeystriderDataFolder().empty());
+        ClearKeystriderDataFolder();
     }
     void TearDown() override
     {
         m_program.Terminate();
-        ClearUpdateDataFolder();
+        ClearKeystriderDataFolder();
     }
 
     ChildProcess m_program;
@@ -96,7 +78,7 @@ TEST_F(UpdateFileAtStartTest, ANewerVersionInTheDataFolderIsAnnouncedAtStart)
 {
     PutUpdateFile("1.7");
     ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
-    EXPECT_EQ(L"New Version", WaitForPopupText(m_program.Id(), kStartTimeoutMs));
+    EXPECT_EQ(L"New Version", WaitForPopupText(m_program.Id(), kProgramStartTimeoutMs));
 }
 
 TEST_F(UpdateFileAtStartTest, TheProgramsOwnVersionShowsNothing)
@@ -105,7 +87,8 @@ TEST_F(UpdateFileAtStartTest, TheProgramsOwnVersionShowsNothing)
     ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
     // Started and idle once its main window carries its property; then no pop-up may come.
     const DWORD dwStart = ::GetTickCount();
-    while (::FindWindowW(nullptr, L"Keystrider") == nullptr && ::GetTickCount() - dwStart < kStartTimeoutMs)
+    while (::FindWindowW(nullptr, L"Keystrider") == nullptr &&
+           ::GetTickCount() - dwStart < kProgramStartTimeoutMs)
         ::Sleep(100);
     EXPECT_EQ(L"", WaitForPopupText(m_program.Id(), 2000));
 }

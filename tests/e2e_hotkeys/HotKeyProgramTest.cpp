@@ -3,10 +3,11 @@
 // would see checked: a program started or ended, a window shown or closed, hotkeys silenced by Stop.
 #include "engine/ShortCutConfig.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/KeystriderProgram.h"
 
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <cstdlib>
@@ -15,11 +16,6 @@
 
 namespace
 {
-const DWORD kStartTimeoutMs = 20000;
-const DWORD kExitTimeoutMs = 15000;
-const UINT kTrayPlay = 32880;
-const UINT kTrayExit = 32890;
-
 // Every shortcut of these tests is Ctrl+Alt+F<n>; keystrider_remote presses it by virtual-key codes.
 const UINT kModifiers = MOD_CONTROL | MOD_ALT;
 std::wstring HotKeyText(int nF)
@@ -31,46 +27,23 @@ UINT FKey(int nF)
     return VK_F1 + static_cast<UINT>(nF - 1);
 }
 
-std::wstring DataFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathW(nullptr, path, CSIDL_LOCAL_APPDATA, FALSE))
-        return L"";
-    return std::wstring(path) + L"\\Keystrider";
-}
-
-std::wstring ConfigFile()
-{
-    return DataFolder() + L"\\Keystrider.ini";
-}
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-int Remote(const std::wstring& args)
-{
-    ChildProcess remote;
-    if (!remote.Start(TestBinPath(L"keystrider_remote.exe"), args))
-        return -1;
-    if (!remote.WaitForExit(kStartTimeoutMs + 5000))
-        return -1;
-    return static_cast<int>(remote.ExitCode());
-}
-
 int Press(int nF)
 {
-    return Remote(L"keys 17+18+" + std::to_wstring(FKey(nF)));
+    return RunRemote(L"keys 17+18+" + std::to_wstring(FKey(nF)));
 }
 
 // True when someone holds the combination (this process cannot register it).
-bool IsHotKeyTaken(int nF)
+bool IsComboTaken(UINT fsModifiers, UINT vk)
 {
-    if (!RegisterHotKey(nullptr, 0x6000, kModifiers, FKey(nF)))
+    if (!RegisterHotKey(nullptr, 0x6000, fsModifiers, vk))
         return true;
     UnregisterHotKey(nullptr, 0x6000);
     return false;
+}
+
+bool IsHotKeyTaken(int nF)
+{
+    return IsComboTaken(kModifiers, FKey(nF));
 }
 
 bool WaitFor(bool (*pfnCondition)(const void*), const void* pArg, DWORD timeoutMs)
@@ -115,17 +88,17 @@ class HotKeyProgramTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(DataFolder().empty());
-        DeleteFileW(ConfigFile().c_str());
+        ASSERT_FALSE(KeystriderDataFolder().empty());
+        DeleteFileW(KeystriderConfigFile().c_str());
         m_strTemp = MakeTestTempFolder(L"ks_hotkeys");
     }
     void TearDown() override
     {
         if (m_program.IsRunning())
-            Remote(L"command " + std::to_wstring(kTrayExit));
-        if (!m_program.WaitForExit(kExitTimeoutMs))
+            RunRemote(L"command " + std::to_wstring(kTrayCommandExit));
+        if (!m_program.WaitForExit(kProgramExitTimeoutMs))
             m_program.Terminate();
-        DeleteFileW(ConfigFile().c_str());
+        DeleteFileW(KeystriderConfigFile().c_str());
     }
 
     // Writes the shortcuts (and nothing else but the defaults of the settings) as the configuration.
@@ -151,9 +124,10 @@ protected:
     void StartProgram(int nF)
     {
         ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
-        ASSERT_EQ(Remote(L"find --wait " + std::to_wstring(kStartTimeoutMs)), 0) << "no main window";
+        ASSERT_EQ(RunRemote(L"find --wait " + std::to_wstring(kProgramStartTimeoutMs)), 0)
+            << "no main window";
         ASSERT_TRUE(WaitFor([](const void* p) { return IsHotKeyTaken(*static_cast<const int*>(p)); }, &nF,
-                            kStartTimeoutMs))
+                            kProgramStartTimeoutMs))
             << "F" << nF << " never registered";
     }
 
@@ -186,7 +160,7 @@ TEST_F(HotKeyProgramTest, AShortcutStartsItsProgramAndAnItemWithoutKeyTakesNoId)
 
     ASSERT_EQ(Press(1), 0);
     EXPECT_TRUE(WaitForFile(strFired, 10000)) << "the shortcut did not start its program";
-    EXPECT_FALSE(Exists(strNoKey));
+    EXPECT_FALSE(FileExists(strNoKey));
     ASSERT_EQ(Press(2), 0);
     EXPECT_TRUE(WaitForFile(Marker(L"second.txt"), 10000));
 }
@@ -285,9 +259,9 @@ TEST_F(HotKeyProgramTest, StopSilencesEveryHotKeyUntilRunFromTheTray)
     ASSERT_EQ(Press(9), 0);
     ASSERT_EQ(Press(10), 0);
     Sleep(1500);
-    EXPECT_FALSE(Exists(strFired));
+    EXPECT_FALSE(FileExists(strFired));
 
-    ASSERT_EQ(Remote(L"command " + std::to_wstring(kTrayPlay)), 0);
+    ASSERT_EQ(RunRemote(L"command " + std::to_wstring(kTrayCommandPlay)), 0);
     ASSERT_TRUE(
         WaitFor([](const void* p) { return IsHotKeyTaken(*static_cast<const int*>(p)); }, &nF, 10000));
     ASSERT_EQ(Press(10), 0);
@@ -298,14 +272,97 @@ TEST_F(HotKeyProgramTest, ExitByHotKeyEndsTheProgramAndWritesTheConfiguration)
 {
     WriteShortCuts({{L"Leave", L"Exit", HotKeyText(11)}});
     StartProgram(11);
-    ASSERT_TRUE(DeleteFileW(ConfigFile().c_str()));
+    ASSERT_TRUE(DeleteFileW(KeystriderConfigFile().c_str()));
 
     ASSERT_EQ(Press(11), 0);
-    ASSERT_TRUE(m_program.WaitForExit(kExitTimeoutMs)) << "Exit did not end the program";
-    ASSERT_TRUE(Exists(ConfigFile()));
+    ASSERT_TRUE(m_program.WaitForExit(kProgramExitTimeoutMs)) << "Exit did not end the program";
+    ASSERT_TRUE(FileExists(KeystriderConfigFile()));
     CShortCutConfig store;
     ASSERT_EQ(store.m_ShortCutList.size(), 1u);
     EXPECT_STREQ(store.m_ShortCutList.front()->m_pszName, L"Leave");
     EXPECT_EQ(store.m_ShortCutList.front()->FormatHotKey(), HotKeyText(11).c_str());
     EXPECT_FALSE(IsHotKeyTaken(11));
+}
+
+namespace
+{
+// The shortcut list: the visible list view among the main window's descendants.
+HWND VisibleShortCutList(HWND hMain)
+{
+    HWND hFound = nullptr;
+    EnumChildWindows(
+        hMain,
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            wchar_t szClass[64] = {};
+            GetClassNameW(hWnd, szClass, 64);
+            if (_wcsicmp(szClass, WC_LISTVIEWW) != 0 || !IsWindowVisible(hWnd))
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&hFound));
+    return hFound;
+}
+
+bool IsListFocused(HWND hList)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hList, nullptr), &info) && info.hwndFocus == hList;
+}
+} // namespace
+
+TEST_F(HotKeyProgramTest, AKeyCapturedInTheListIsLiveAtOnce)
+{
+    const std::wstring strFired = Marker(L"captured.txt");
+    // Ctrl+Alt+F12 only tells when the program has registered its hotkeys; the row under test has none.
+    WriteShortCuts({{L"Start helper", HelperCommand(strFired), L""}, {L"Ready", L"Run", HotKeyText(12)}});
+    StartProgram(12);
+    ASSERT_FALSE(IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F9));
+
+    // The window is shown at start (no hide to tray): click the first row, as a user would.
+    HWND hMain = FindKeystriderWindow();
+    ASSERT_NE(hMain, nullptr);
+    HWND hList = nullptr;
+    for (int i = 0; i < 100 && hList == nullptr; ++i, Sleep(100))
+        hList = VisibleShortCutList(hMain);
+    ASSERT_NE(hList, nullptr) << "the shortcut list is not shown";
+    Sleep(500);
+    HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
+    ASSERT_NE(hHeader, nullptr);
+    RECT rcHeader = {};
+    GetWindowRect(hHeader, &rcHeader);
+    const long x = rcHeader.left + 60;
+    const long y = rcHeader.bottom + 6;
+    ASSERT_EQ(RunRemote(L"click " + std::to_wstring(x) + L"," + std::to_wstring(y)), 0);
+    bool bSelected = false;
+    for (int i = 0; i < 50 && !bSelected; ++i, Sleep(100))
+        bSelected = SendMessageW(hList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0 &&
+                    IsListFocused(hList);
+    ASSERT_TRUE(bSelected) << "the click did not select the first row and focus the list";
+
+    // Pressing a combination with the list focused gives the row that key, and the apply registers it.
+    ASSERT_EQ(RunRemote(L"keys 17+16+" + std::to_wstring(VK_F9)), 0);
+    bool bTaken = false;
+    for (int i = 0; i < 100 && !bTaken; ++i, Sleep(100))
+        bTaken = IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F9);
+    ASSERT_TRUE(bTaken) << "the captured key was not registered";
+
+    // The apply writes the file right after registering: captured as "Ctrl + Shift + F9", the key is
+    // stored in the canonical order.
+    CString strStored;
+    for (int i = 0; i < 50 && strStored != L"Shift + Ctrl + F9"; ++i, Sleep(100))
+    {
+        CShortCutConfig store;
+        ASSERT_EQ(store.m_ShortCutList.size(), 2u);
+        EXPECT_STREQ(store.m_ShortCutList.front()->m_pszName, L"Start helper");
+        strStored = store.m_ShortCutList.front()->FormatHotKey();
+    }
+    EXPECT_STREQ(strStored.GetString(), L"Shift + Ctrl + F9");
+
+    // Pressed again, the new hotkey runs the row's command.
+    EXPECT_FALSE(FileExists(strFired));
+    ASSERT_EQ(RunRemote(L"keys 17+16+" + std::to_wstring(VK_F9)), 0);
+    EXPECT_TRUE(WaitForFile(strFired, 10000)) << "the captured hotkey did not run its command";
 }

@@ -10,6 +10,7 @@
 //   keys VK[+VK...]      presses the keys in order and releases them in reverse order
 //   drag X,Y,DX,DY       presses the left mouse button at screen point (X, Y), moves it by (DX, DY)
 //                        in steps and releases it
+//   click X,Y            clicks the left mouse button at screen point (X, Y)
 //   --wait MS            waits up to MS milliseconds for the main window first (default 0)
 // Exit codes: 0 done, 1 no main window, 2 hidden (for "visible"), 4 bad arguments.
 #include <windows.h>
@@ -75,11 +76,22 @@ bool ParseKeys(const wchar_t* text, std::vector<WORD>& keys)
     return !keys.empty();
 }
 
-bool ParseDrag(const wchar_t* text, long values[4])
+// Reads "count" comma-separated numbers, nothing more.
+bool ParsePoints(const wchar_t* text, long* values, int count)
 {
-    if (text == nullptr ||
-        std::swscanf(text, L"%ld,%ld,%ld,%ld", &values[0], &values[1], &values[2], &values[3]) != 4)
-        return false;
+    std::wstring rest = text != nullptr ? text : L"";
+    for (int i = 0; i < count; ++i)
+    {
+        const size_t comma = rest.find(L',');
+        if ((comma == std::wstring::npos) != (i == count - 1))
+            return false;
+        const std::wstring part = rest.substr(0, comma);
+        wchar_t* end = nullptr;
+        values[i] = std::wcstol(part.c_str(), &end, 10);
+        if (part.empty() || end == nullptr || *end != 0)
+            return false;
+        rest = comma == std::wstring::npos ? L"" : rest.substr(comma + 1);
+    }
     return true;
 }
 
@@ -105,25 +117,38 @@ void Drag(const long v[4])
     SendMouse(MOUSEEVENTF_LEFTUP, v[0] + v[2], v[1] + v[3]);
 }
 
+void Click(const long v[2])
+{
+    SendMouse(0, v[0], v[1]);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, v[0], v[1]);
+    SendMouse(MOUSEEVENTF_LEFTUP, v[0], v[1]);
+}
+
+// Presses the keys as a hand would: one after the other, held a moment before they are released in
+// reverse order. (A program that reads the asynchronous key state while handling the last key down
+// sees the earlier keys still down only if they have not been released yet.)
 void PressKeys(const std::vector<WORD>& keys)
 {
-    std::vector<INPUT> inputs;
+    const DWORD kGapMs = 30;
+    const DWORD kHoldMs = 200;
     for (WORD vk : keys)
     {
         INPUT in = {};
         in.type = INPUT_KEYBOARD;
         in.ki.wVk = vk;
-        inputs.push_back(in);
+        ::SendInput(1, &in, sizeof(INPUT));
+        ::Sleep(kGapMs);
     }
+    ::Sleep(kHoldMs);
     for (auto it = keys.rbegin(); it != keys.rend(); ++it)
     {
         INPUT in = {};
         in.type = INPUT_KEYBOARD;
         in.ki.wVk = *it;
         in.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(in);
+        ::SendInput(1, &in, sizeof(INPUT));
+        ::Sleep(kGapMs);
     }
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 } // namespace
 
@@ -159,9 +184,18 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"drag")
     {
         long values[4] = {};
-        if (!ParseDrag(argument, values))
+        if (!ParsePoints(argument, values, 4))
             return kExitUsage;
         Drag(values);
+        return kExitOk;
+    }
+
+    if (command == L"click")
+    {
+        long values[2] = {};
+        if (!ParsePoints(argument, values, 2))
+            return kExitUsage;
+        Click(values);
         return kExitOk;
     }
 
