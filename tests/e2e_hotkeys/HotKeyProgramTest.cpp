@@ -11,6 +11,8 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -46,17 +48,17 @@ bool IsHotKeyTaken(int nF)
     return IsComboTaken(kModifiers, FKey(nF));
 }
 
-bool WaitFor(bool (*pfnCondition)(const void*), const void* pArg, DWORD timeoutMs)
+// Polls the condition until it holds; false on time-out.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
-    for (;;)
+    while (!condition())
     {
-        if (pfnCondition(pArg))
-            return true;
         if (GetTickCount() - start >= timeoutMs)
             return false;
         Sleep(50);
     }
+    return true;
 }
 
 int CountProcesses(const wchar_t* pszExeName)
@@ -126,8 +128,7 @@ protected:
         ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
         ASSERT_EQ(RunRemote(L"find --wait " + std::to_wstring(kProgramStartTimeoutMs)), 0)
             << "no main window";
-        ASSERT_TRUE(WaitFor([](const void* p) { return IsHotKeyTaken(*static_cast<const int*>(p)); }, &nF,
-                            kProgramStartTimeoutMs))
+        ASSERT_TRUE(WaitUntil([nF] { return IsHotKeyTaken(nF); }, kProgramStartTimeoutMs))
             << "F" << nF << " never registered";
     }
 
@@ -176,13 +177,11 @@ TEST_F(HotKeyProgramTest, ToggleStartsAProgramAndASecondPressEndsIt)
     ASSERT_EQ(CountProcesses(L"ks_toggle_e2e.exe"), 0);
     ASSERT_EQ(Press(3), 0);
     const wchar_t* pszName = L"ks_toggle_e2e.exe";
-    EXPECT_TRUE(WaitFor([](const void* p) { return CountProcesses(static_cast<const wchar_t*>(p)) == 1; },
-                        pszName, 10000))
+    EXPECT_TRUE(WaitUntil([pszName] { return CountProcesses(pszName) == 1; }, 10000))
         << "Toggle did not start the program";
     Sleep(500); // its window exists before it is asked to close
     ASSERT_EQ(Press(3), 0);
-    EXPECT_TRUE(WaitFor([](const void* p) { return CountProcesses(static_cast<const wchar_t*>(p)) == 0; },
-                        pszName, 10000))
+    EXPECT_TRUE(WaitUntil([pszName] { return CountProcesses(pszName) == 0; }, 10000))
         << "a second Toggle did not end the program";
 }
 
@@ -202,9 +201,7 @@ TEST_F(HotKeyProgramTest, ShowWithATitleShowsAHiddenWindow)
         {{L"Show helper", L"Show e2e show " + std::to_wstring(GetCurrentProcessId()), HotKeyText(4)}});
     StartProgram(4);
     ASSERT_EQ(Press(4), 0);
-    EXPECT_TRUE(WaitFor([](const void* p)
-                        { return IsWindowVisible(static_cast<HWND>(const_cast<void*>(p))) != 0; },
-                        hWnd, 10000))
+    EXPECT_TRUE(WaitUntil([hWnd] { return IsWindowVisible(hWnd) != 0; }, 10000))
         << "Show did not bring the window up";
 }
 
@@ -252,9 +249,7 @@ TEST_F(HotKeyProgramTest, StopSilencesEveryHotKeyUntilRunFromTheTray)
 
     ASSERT_EQ(Press(8), 0);
     int nF = 10;
-    EXPECT_TRUE(
-        WaitFor([](const void* p) { return !IsHotKeyTaken(*static_cast<const int*>(p)); }, &nF, 10000))
-        << "Stop left the hotkeys registered";
+    EXPECT_TRUE(WaitUntil([nF] { return !IsHotKeyTaken(nF); }, 10000)) << "Stop left the hotkeys registered";
     EXPECT_FALSE(IsHotKeyTaken(9)); // the Run shortcut's own key is silent too
     ASSERT_EQ(Press(9), 0);
     ASSERT_EQ(Press(10), 0);
@@ -262,8 +257,7 @@ TEST_F(HotKeyProgramTest, StopSilencesEveryHotKeyUntilRunFromTheTray)
     EXPECT_FALSE(FileExists(strFired));
 
     ASSERT_EQ(RunRemote(L"command " + std::to_wstring(kTrayCommandPlay)), 0);
-    ASSERT_TRUE(
-        WaitFor([](const void* p) { return IsHotKeyTaken(*static_cast<const int*>(p)); }, &nF, 10000));
+    ASSERT_TRUE(WaitUntil([nF] { return IsHotKeyTaken(nF); }, 10000));
     ASSERT_EQ(Press(10), 0);
     EXPECT_TRUE(WaitForFile(strFired, 10000)) << "the hotkeys did not come back with Play";
 }
@@ -305,11 +299,58 @@ HWND VisibleShortCutList(HWND hMain)
     return hFound;
 }
 
-bool IsListFocused(HWND hList)
+HWND FocusOf(HWND hWnd)
 {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(hList, nullptr), &info) && info.hwndFocus == hList;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hWnd, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+bool IsListFocused(HWND hList)
+{
+    return FocusOf(hList) == hList;
+}
+
+// A visible control of the main window by its id.
+HWND VisibleControl(HWND hMain, int nId)
+{
+    std::pair<int, HWND> search(nId, nullptr);
+    EnumChildWindows(
+        hMain,
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            auto* pSearch = reinterpret_cast<std::pair<int, HWND>*>(lParam);
+            if (GetDlgCtrlID(hWnd) != pSearch->first || !IsWindowVisible(hWnd))
+                return TRUE;
+            pSearch->second = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// Screen point in the middle of a row of the list, at a distance from the list's left edge. The row
+// height is worked out from how many rows fit below the header (the list's own rectangles cannot be
+// asked for from another process).
+POINT RowPoint(HWND hList, int nRow, long nFromLeft)
+{
+    HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
+    RECT rcHeader = {}, rcClient = {};
+    GetWindowRect(hHeader, &rcHeader);
+    GetClientRect(hList, &rcClient);
+    const double nRows = static_cast<double>(SendMessageW(hList, LVM_GETCOUNTPERPAGE, 0, 0));
+    const double dHeight = (rcClient.bottom - (rcHeader.bottom - rcHeader.top)) / (nRows + 0.5);
+    return {rcHeader.left + nFromLeft, rcHeader.bottom + static_cast<long>(dHeight * (nRow + 0.5))};
+}
+
+int ClickAt(const wchar_t* pszCommand, POINT pt)
+{
+    return RunRemote(std::wstring(pszCommand) + L" " + std::to_wstring(pt.x) + L"," + std::to_wstring(pt.y));
+}
+
+int SelectedRow(HWND hList)
+{
+    return static_cast<int>(SendMessageW(hList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 } // namespace
 
@@ -322,32 +363,20 @@ TEST_F(HotKeyProgramTest, AKeyCapturedInTheListIsLiveAtOnce)
     ASSERT_FALSE(IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F9));
 
     // The window is shown at start (no hide to tray): click the first row, as a user would.
-    HWND hMain = FindKeystriderWindow();
-    ASSERT_NE(hMain, nullptr);
+    HWND hMain = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hMain = FindKeystriderWindow()) != nullptr; }, 5000));
     HWND hList = nullptr;
-    for (int i = 0; i < 100 && hList == nullptr; ++i, Sleep(100))
-        hList = VisibleShortCutList(hMain);
-    ASSERT_NE(hList, nullptr) << "the shortcut list is not shown";
+    ASSERT_TRUE(WaitUntil([&] { return (hList = VisibleShortCutList(hMain)) != nullptr; }, 10000))
+        << "the shortcut list is not shown";
     Sleep(500);
-    HWND hHeader = reinterpret_cast<HWND>(SendMessageW(hList, LVM_GETHEADER, 0, 0));
-    ASSERT_NE(hHeader, nullptr);
-    RECT rcHeader = {};
-    GetWindowRect(hHeader, &rcHeader);
-    const long x = rcHeader.left + 60;
-    const long y = rcHeader.bottom + 6;
-    ASSERT_EQ(RunRemote(L"click " + std::to_wstring(x) + L"," + std::to_wstring(y)), 0);
-    bool bSelected = false;
-    for (int i = 0; i < 50 && !bSelected; ++i, Sleep(100))
-        bSelected = SendMessageW(hList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0 &&
-                    IsListFocused(hList);
-    ASSERT_TRUE(bSelected) << "the click did not select the first row and focus the list";
+    ASSERT_EQ(ClickAt(L"click", RowPoint(hList, 0, 60)), 0);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedRow(hList) == 0 && IsListFocused(hList); }, 5000))
+        << "the click did not select the first row and focus the list";
 
     // Pressing a combination with the list focused gives the row that key, and the apply registers it.
     ASSERT_EQ(RunRemote(L"keys 17+16+" + std::to_wstring(VK_F9)), 0);
-    bool bTaken = false;
-    for (int i = 0; i < 100 && !bTaken; ++i, Sleep(100))
-        bTaken = IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F9);
-    ASSERT_TRUE(bTaken) << "the captured key was not registered";
+    ASSERT_TRUE(WaitUntil([] { return IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F9); }, 10000))
+        << "the captured key was not registered";
 
     // The apply writes the file right after registering: captured as "Ctrl + Shift + F9", the key is
     // stored in the canonical order.
@@ -365,4 +394,68 @@ TEST_F(HotKeyProgramTest, AKeyCapturedInTheListIsLiveAtOnce)
     EXPECT_FALSE(FileExists(strFired));
     ASSERT_EQ(RunRemote(L"keys 17+16+" + std::to_wstring(VK_F9)), 0);
     EXPECT_TRUE(WaitForFile(strFired, 10000)) << "the captured hotkey did not run its command";
+}
+
+TEST_F(HotKeyProgramTest, AShortcutMadeInTheWindowWorks)
+{
+    WriteShortCuts({{L"Ready", L"Run", HotKeyText(12)}});
+    StartProgram(12);
+    HWND hMain = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hMain = FindKeystriderWindow()) != nullptr; }, 5000));
+    HWND hList = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hList = VisibleShortCutList(hMain)) != nullptr; }, 10000));
+    const int kNewButton = 1007;
+    HWND hNew = VisibleControl(hMain, kNewButton);
+    ASSERT_NE(hNew, nullptr);
+    Sleep(500);
+
+    // New: a second row, selected, the list focused.
+    RECT rcNew = {};
+    GetWindowRect(hNew, &rcNew);
+    ASSERT_EQ(ClickAt(L"click", {(rcNew.left + rcNew.right) / 2, (rcNew.top + rcNew.bottom) / 2}), 0);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedRow(hList) == 1 && IsListFocused(hList); }, 10000))
+        << "New did not add a selected row";
+
+    // The name and the command typed into the cells (the columns "No." 30 and "Name" 100 wide).
+    const long kNameX = 80, kCommandX = 200;
+    ASSERT_EQ(ClickAt(L"dblclick", RowPoint(hList, 1, kNameX)), 0);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(hList) != hList && FocusOf(hList) != nullptr; }, 10000))
+        << "no editor over the name cell";
+    ASSERT_EQ(RunRemote(L"type s"), 0);
+    ASSERT_EQ(RunRemote(L"keys 13"), 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsListFocused(hList); }, 10000));
+    ASSERT_EQ(ClickAt(L"dblclick", RowPoint(hList, 1, kCommandX)), 0);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(hList) != hList && FocusOf(hList) != nullptr; }, 10000))
+        << "no editor over the command cell";
+    ASSERT_EQ(RunRemote(L"type stop"), 0);
+    ASSERT_EQ(RunRemote(L"keys 13"), 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsListFocused(hList); }, 10000));
+
+    // Its key pressed on the selected row.
+    ASSERT_EQ(ClickAt(L"click", RowPoint(hList, 1, kNameX)), 0);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedRow(hList) == 1 && IsListFocused(hList); }, 10000));
+    ASSERT_EQ(RunRemote(L"keys 17+16+" + std::to_wstring(VK_F8)), 0);
+    ASSERT_TRUE(WaitUntil([] { return IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F8); }, 10000))
+        << "the new shortcut's key was not registered";
+    CString strText;
+    ASSERT_TRUE(WaitUntil(
+        [&]
+        {
+            CShortCutConfig store;
+            if (store.m_ShortCutList.size() != 2)
+                return false;
+            const ShortCutItem* pItem = store.m_ShortCutList.back();
+            auto text = [](const wchar_t* psz) { return psz != nullptr ? psz : L"(none)"; };
+            strText.Format(L"%s|%s|%s", text(pItem->m_pszName), text(pItem->m_pszCommand),
+                           pItem->FormatHotKey().GetString());
+            return strText == L"s|stop|Shift + Ctrl + F8";
+        },
+        5000))
+        << "stored: " << std::wstring(strText.GetString());
+
+    // Used: its command stops every hotkey, its own included.
+    ASSERT_EQ(RunRemote(L"keys 17+16+" + std::to_wstring(VK_F8)), 0);
+    EXPECT_TRUE(
+        WaitUntil([] { return !IsHotKeyTaken(12) && !IsComboTaken(MOD_CONTROL | MOD_SHIFT, VK_F8); }, 10000))
+        << "the new shortcut did not stop the hotkeys";
 }

@@ -11,11 +11,14 @@
 //   drag X,Y,DX,DY       presses the left mouse button at screen point (X, Y), moves it by (DX, DY)
 //                        in steps and releases it
 //   click X,Y            clicks the left mouse button at screen point (X, Y)
+//   dblclick X,Y         double-clicks it there
+//   type TEXT            types the letters and digits of TEXT, one key after the other
 //   --wait MS            waits up to MS milliseconds for the main window first (default 0)
 // Exit codes: 0 done, 1 no main window, 2 hidden (for "visible"), 4 bad arguments.
 #include <windows.h>
 
 #include <cwchar>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -29,13 +32,19 @@ const UINT kTrayNotify = WM_USER + 1;
 
 HWND FindMainWindow()
 {
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
-         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-    {
-        if (::GetPropW(hWnd, L"Keystrider") != nullptr)
-            return hWnd;
-    }
-    return nullptr;
+    // EnumWindows works on a snapshot of the top-level windows (a walk can lose its place when another
+    // window changes its z-order meanwhile).
+    HWND hFound = nullptr;
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            if (::GetPropW(hWnd, L"Keystrider") == nullptr)
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&hFound));
+    return hFound;
 }
 
 HWND WaitForMainWindow(DWORD waitMs)
@@ -117,38 +126,36 @@ void Drag(const long v[4])
     SendMouse(MOUSEEVENTF_LEFTUP, v[0] + v[2], v[1] + v[3]);
 }
 
-void Click(const long v[2])
+void Click(const long v[2], int nTimes)
 {
     SendMouse(0, v[0], v[1]);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, v[0], v[1]);
-    SendMouse(MOUSEEVENTF_LEFTUP, v[0], v[1]);
+    for (int i = 0; i < nTimes; ++i)
+    {
+        SendMouse(MOUSEEVENTF_LEFTDOWN, v[0], v[1]);
+        SendMouse(MOUSEEVENTF_LEFTUP, v[0], v[1]);
+    }
 }
 
-// Presses the keys as a hand would: one after the other, held a moment before they are released in
-// reverse order. (A program that reads the asynchronous key state while handling the last key down
-// sees the earlier keys still down only if they have not been released yet.)
+// Presses the keys in one go, holds them a moment and releases them in reverse order in one go. Held:
+// a program that reads the asynchronous key state while it handles the last key down must still see
+// the others down. In one go: under Wine a key state sent piecemeal can be synchronised with the X
+// server's (where nothing is pressed) between two events, and a modifier is lost.
 void PressKeys(const std::vector<WORD>& keys)
 {
-    const DWORD kGapMs = 30;
     const DWORD kHoldMs = 200;
+    std::vector<INPUT> downs, ups;
     for (WORD vk : keys)
     {
         INPUT in = {};
         in.type = INPUT_KEYBOARD;
         in.ki.wVk = vk;
-        ::SendInput(1, &in, sizeof(INPUT));
-        ::Sleep(kGapMs);
-    }
-    ::Sleep(kHoldMs);
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
-    {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = *it;
+        downs.push_back(in);
         in.ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(1, &in, sizeof(INPUT));
-        ::Sleep(kGapMs);
+        ups.insert(ups.begin(), in);
     }
+    ::SendInput(static_cast<UINT>(downs.size()), downs.data(), sizeof(INPUT));
+    ::Sleep(kHoldMs);
+    ::SendInput(static_cast<UINT>(ups.size()), ups.data(), sizeof(INPUT));
 }
 } // namespace
 
@@ -190,12 +197,27 @@ int wmain(int argc, wchar_t** argv)
         return kExitOk;
     }
 
-    if (command == L"click")
+    if (command == L"click" || command == L"dblclick")
     {
         long values[2] = {};
         if (!ParsePoints(argument, values, 2))
             return kExitUsage;
-        Click(values);
+        Click(values, command == L"click" ? 1 : 2);
+        return kExitOk;
+    }
+
+    if (command == L"type")
+    {
+        // Letters and digits have their upper-case character as virtual-key code.
+        const std::wstring text = argument != nullptr ? argument : L"";
+        for (wchar_t ch : text)
+        {
+            const wchar_t upper = static_cast<wchar_t>(std::towupper(ch));
+            if (!((upper >= L'A' && upper <= L'Z') || (upper >= L'0' && upper <= L'9')))
+                return kExitUsage;
+        }
+        for (wchar_t ch : text)
+            PressKeys({static_cast<WORD>(std::towupper(ch))});
         return kExitOk;
     }
 

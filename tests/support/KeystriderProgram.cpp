@@ -42,11 +42,17 @@ int RunRemote(const std::wstring& args)
 
 HWND FindKeystriderWindow()
 {
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
-         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-    {
-        if (::GetPropW(hWnd, L"Keystrider") != nullptr)
-            return hWnd;
-    }
-    return nullptr;
+    // EnumWindows works on a snapshot of the top-level windows; walking them one by one can lose its
+    // place when another window changes its z-order meanwhile.
+    HWND hFound = nullptr;
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            if (::GetPropW(hWnd, L"Keystrider") == nullptr)
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&hFound));
+    return hFound;
 }
