@@ -416,20 +416,18 @@ TEST_F(HotKeyProgramTest, AShortcutMadeInTheWindowWorks)
     ASSERT_TRUE(WaitUntil([&] { return SelectedRow(hList) == 1 && IsListFocused(hList); }, 10000))
         << "New did not add a selected row";
 
-    // The name and the command typed into the cells (the columns "No." 30 and "Name" 100 wide).
+    // The name and the command typed into the cells (the columns "No." 30 and "Name" 100 wide): a
+    // double click opens the editor over the cell, Enter commits it and gives the list the focus back.
     const long kNameX = 80, kCommandX = 200;
-    ASSERT_EQ(ClickAt(L"dblclick", RowPoint(hList, 1, kNameX)), 0);
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(hList) != hList && FocusOf(hList) != nullptr; }, 10000))
-        << "no editor over the name cell";
-    ASSERT_EQ(RunRemote(L"type s"), 0);
-    ASSERT_EQ(RunRemote(L"keys 13"), 0);
-    ASSERT_TRUE(WaitUntil([&] { return IsListFocused(hList); }, 10000));
-    ASSERT_EQ(ClickAt(L"dblclick", RowPoint(hList, 1, kCommandX)), 0);
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(hList) != hList && FocusOf(hList) != nullptr; }, 10000))
-        << "no editor over the command cell";
-    ASSERT_EQ(RunRemote(L"type stop"), 0);
-    ASSERT_EQ(RunRemote(L"keys 13"), 0);
-    ASSERT_TRUE(WaitUntil([&] { return IsListFocused(hList); }, 10000));
+    for (const auto& cell : {std::make_pair(kNameX, L"s"), std::make_pair(kCommandX, L"stop")})
+    {
+        ASSERT_EQ(ClickAt(L"dblclick", RowPoint(hList, 1, cell.first)), 0);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(hList) != hList && FocusOf(hList) != nullptr; }, 10000))
+            << "no editor over the cell for " << cell.second;
+        ASSERT_EQ(RunRemote(std::wstring(L"type ") + cell.second), 0);
+        ASSERT_EQ(RunRemote(L"keys 13"), 0);
+        ASSERT_TRUE(WaitUntil([&] { return IsListFocused(hList); }, 10000));
+    }
 
     // Its key pressed on the selected row.
     ASSERT_EQ(ClickAt(L"click", RowPoint(hList, 1, kNameX)), 0);

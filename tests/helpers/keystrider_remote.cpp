@@ -15,6 +15,8 @@
 //   type TEXT            types the letters and digits of TEXT, one key after the other
 //   --wait MS            waits up to MS milliseconds for the main window first (default 0)
 // Exit codes: 0 done, 1 no main window, 2 hidden (for "visible"), 4 bad arguments.
+#include "tests/support/KeystriderWindow.h"
+
 #include <windows.h>
 
 #include <cwchar>
@@ -30,29 +32,12 @@ const int kExitHidden = 2;
 const int kExitUsage = 4;
 const UINT kTrayNotify = WM_USER + 1;
 
-HWND FindMainWindow()
-{
-    // EnumWindows works on a snapshot of the top-level windows (a walk can lose its place when another
-    // window changes its z-order meanwhile).
-    HWND hFound = nullptr;
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            if (::GetPropW(hWnd, L"Keystrider") == nullptr)
-                return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hFound));
-    return hFound;
-}
-
 HWND WaitForMainWindow(DWORD waitMs)
 {
     const DWORD start = ::GetTickCount();
     for (;;)
     {
-        if (HWND hWnd = FindMainWindow())
+        if (HWND hWnd = FindKeystriderWindow())
             return hWnd;
         if (::GetTickCount() - start >= waitMs)
             return nullptr;

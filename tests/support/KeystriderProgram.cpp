@@ -39,20 +39,3 @@ int RunRemote(const std::wstring& args)
         return -1;
     return static_cast<int>(remote.ExitCode());
 }
-
-HWND FindKeystriderWindow()
-{
-    // EnumWindows works on a snapshot of the top-level windows; walking them one by one can lose its
-    // place when another window changes its z-order meanwhile.
-    HWND hFound = nullptr;
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            if (::GetPropW(hWnd, L"Keystrider") == nullptr)
-                return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hFound));
-    return hFound;
-}

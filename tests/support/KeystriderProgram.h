@@ -2,6 +2,8 @@
 // file, its main window, and keystrider_remote, which drives it from another process as a user would.
 #pragma once
 
+#include "tests/support/KeystriderWindow.h"
+
 #include <windows.h>
 
 #include <string>
@@ -20,5 +22,3 @@ bool FileExists(const std::wstring& path);
 
 // Runs keystrider_remote with the arguments and returns its exit code (-1 when it did not end).
 int RunRemote(const std::wstring& args);
-// The program's main window (the top-level window with the property "Keystrider"); null when none.
-HWND FindKeystriderWindow();
