@@ -10,6 +10,7 @@
 #include "framework/CmdUI.h"
 #include "framework/ContextMenuManager.h"
 #include "framework/GlobalData.h"
+#include "framework/ToolBarMenuButton.h"
 #include "framework/WindowDC.h"
 #include "framework/WndMessageMap.h"
 #include "res/resource.h"
@@ -96,6 +97,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CMFCVisualManager::SetDefaultManager(RUNTIME_CLASS(CSkinVisualManager));
     CMFCToolBarButton::m_bWrapText = FALSE;
     CMFCToolBar::SetMenuSizes(CSize(22, 22), CSize(16, 16));
+    CMFCToolBarComboBoxButton::SetFlatMode();
+    CMFCToolBarComboBoxButton::SetCenterVert();
 
     // 6. Caption bar.
     if (!m_wndCaptionBar.Create(this, IDW_CAPTION_BAR))
