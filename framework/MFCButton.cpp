@@ -75,17 +75,32 @@ void CMFCButton::SetTooltip(const wchar_t* lpszToolTipText)
     if (lpszToolTipText == nullptr || *lpszToolTipText == L'\0')
     {
         CTooltipManager::DeleteToolTip(m_pToolTip);
+        m_strTooltip.Empty();
         return;
     }
+    m_strTooltip = lpszToolTipText;
     if (m_pToolTip == nullptr)
-    {
-        if (!CTooltipManager::CreateToolTip(m_pToolTip, this, AFX_TOOLTIP_TYPE_BUTTON))
-            return;
-        m_pToolTip->AddTool(this, lpszToolTipText);
-    }
-    else
-        m_pToolTip->UpdateTipText(lpszToolTipText, this);
+        m_pToolTip = CTooltipManager::NewToolTip(AFX_TOOLTIP_TYPE_BUTTON);
+    else if (m_pToolTip->GetSafeHwnd() != nullptr)
+        m_pToolTip->UpdateTipText(m_strTooltip, this);
+}
+
+BOOL CMFCButton::CreateToolTipWindow()
+{
+    if (m_pToolTip == nullptr || m_hWnd == nullptr)
+        return FALSE;
+    if (m_pToolTip->GetSafeHwnd() != nullptr)
+        return TRUE;
+    if (!m_pToolTip->Create(this))
+        return FALSE;
+    m_pToolTip->AddTool(this, m_strTooltip);
     m_pToolTip->Activate(TRUE);
+    return TRUE;
+}
+
+CToolTipCtrl* CMFCButton::GetToolTipCtrl()
+{
+    return CreateToolTipWindow() ? m_pToolTip : nullptr;
 }
 
 void CMFCButton::PreSubclassWindow()
@@ -98,6 +113,22 @@ void CMFCButton::PreSubclassWindow()
 
 void CMFCButton::OnMouseMove(UINT nFlags, CPoint point)
 {
+    // The tool tip's window comes with the first hover. From then on it watches the button's mouse
+    // messages itself; this first move reaches it by hand, so its delay runs from here as it would
+    // have with a window made at start.
+    if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() == nullptr && CreateToolTipWindow())
+    {
+        MSG msg = {};
+        msg.hwnd = m_hWnd;
+        msg.message = WM_MOUSEMOVE;
+        msg.wParam = nFlags;
+        msg.lParam = MAKELPARAM(point.x, point.y);
+        msg.time = static_cast<DWORD>(::GetMessageTime());
+        const DWORD dwPos = ::GetMessagePos();
+        msg.pt.x = static_cast<short>(LOWORD(dwPos));
+        msg.pt.y = static_cast<short>(HIWORD(dwPos));
+        m_pToolTip->RelayEvent(&msg);
+    }
     if (!m_bHighlighted)
     {
         m_bHighlighted = TRUE;

@@ -1,6 +1,7 @@
 // CMFCButton: a push button that draws itself (owner-drawn once bound): an icon centred (hot icon
 // under the mouse, disabled icon when disabled), its caption, a 3-D border, a focus rectangle; with an
-// optional tool tip. The icons are destroyed with the button when it was told to (auto-destroy).
+// optional tool tip, whose window is made when the mouse first comes over the button. The icons are
+// destroyed with the button when it was told to (auto-destroy).
 #pragma once
 
 #include "framework/Button.h"
@@ -18,7 +19,9 @@ public:
     void SetImage(HICON hIcon, BOOL bAutoDestroy = TRUE, HICON hIconHot = nullptr,
                   HICON hIconDisabled = nullptr, BOOL bAlphaBlend = FALSE);
     void SetTooltip(const wchar_t* lpszToolTipText);
-    CToolTipCtrl* GetToolTipCtrl() const { return m_pToolTip; }
+    // The tool tip with its window (made now if the mouse has not yet been over the button); null
+    // without a tip text.
+    CToolTipCtrl* GetToolTipCtrl();
     BOOL IsHighlighted() const { return m_bHighlighted; }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
@@ -38,6 +41,9 @@ protected:
 
     // The icon for the state: disabled, hot or normal (null when there is none).
     HICON IconForState(UINT uiState) const;
+    // Makes the tool tip's window and its one tool (with m_strTooltip) unless it has them; FALSE
+    // when there is no tool tip or its window cannot be made.
+    BOOL CreateToolTipWindow();
 
     HICON m_hIcon = nullptr;
     HICON m_hIconHot = nullptr;
@@ -46,7 +52,11 @@ protected:
     BOOL m_bAlphaBlend = FALSE; // icons are drawn with their alpha channel either way
     CSize m_sizeImage;
     BOOL m_bHighlighted = FALSE; // the mouse is over the button
+    // The tool tip is decided by SetTooltip (class and looks from the tool-tip manager at that
+    // moment); its window waits for the first hover. Dozens of buttons that are never hovered so
+    // cost nothing at start.
     CToolTipCtrl* m_pToolTip = nullptr;
+    CString m_strTooltip;
 
     DECLARE_MESSAGE_MAP()
 

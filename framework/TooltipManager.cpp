@@ -45,9 +45,8 @@ void CTooltipManager::SetTooltipParams(UINT nTypes, CRuntimeClass* pRTC, CMFCToo
     }
 }
 
-BOOL CTooltipManager::CreateToolTip(CToolTipCtrl*& pToolTip, CWnd* pWndParent, UINT nType)
+CToolTipCtrl* CTooltipManager::NewToolTip(UINT nType)
 {
-    pToolTip = nullptr;
     const int nIndex = TypeIndex(nType);
     CRuntimeClass* pRTC = nullptr;
     if (afxTooltipManager != nullptr && nIndex >= 0)
@@ -62,14 +61,7 @@ BOOL CTooltipManager::CreateToolTip(CToolTipCtrl*& pToolTip, CWnd* pWndParent, U
     if (auto* pMFC = DYNAMIC_DOWNCAST(CMFCToolTipCtrl, pNew))
         if (afxTooltipManager != nullptr && nIndex >= 0 && afxTooltipManager->m_bHasParams[nIndex])
             pMFC->SetParams(&afxTooltipManager->m_Params[nIndex]);
-
-    if (!pNew->Create(pWndParent))
-    {
-        delete pNew;
-        return FALSE;
-    }
-    pToolTip = pNew;
-    return TRUE;
+    return pNew;
 }
 
 void CTooltipManager::DeleteToolTip(CToolTipCtrl*& pToolTip)

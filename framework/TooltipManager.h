@@ -1,6 +1,6 @@
 // CTooltipManager: which tool-tip class, with which looks, each kind of control creates. The
-// application sets the parameters once (SetTooltipParams); controls create and delete their tool tips
-// through CreateToolTip / DeleteToolTip, which apply them.
+// application sets the parameters once (SetTooltipParams); controls make and delete their tool tips
+// through NewToolTip / DeleteToolTip, which apply them.
 #pragma once
 
 #include "framework/ToolTipCtrl.h"
@@ -32,10 +32,12 @@ public:
     // class; null: CToolTipCtrl) and a copy of the parameters (null: the defaults).
     void SetTooltipParams(UINT nTypes, CRuntimeClass* pRTC = nullptr, CMFCToolTipInfo* pParams = nullptr);
 
-    // Creates the tool tip of that type for pWndParent (the application's manager decides its class
-    // and looks; without one, a plain CToolTipCtrl). FALSE, with pToolTip null, on failure.
-    static BOOL CreateToolTip(CToolTipCtrl*& pToolTip, CWnd* pWndParent, UINT nType);
-    // Destroys and deletes a tool tip made by CreateToolTip; pToolTip becomes null.
+    // A new tool tip of that type, its class and looks decided now by the application's manager
+    // (without one, a plain CToolTipCtrl), but without its window: the owner creates that
+    // (CToolTipCtrl::Create) when the tip is first needed, so a control whose tip is never shown
+    // never pays for a tool-tip window.
+    static CToolTipCtrl* NewToolTip(UINT nType);
+    // Destroys and deletes a tool tip made by NewToolTip; pToolTip becomes null.
     static void DeleteToolTip(CToolTipCtrl*& pToolTip);
 
 private:

@@ -1,6 +1,7 @@
 // CMFCButton and CMFCLinkCtrl: owner drawing reached through the parent's reflected WM_DRAWITEM, the
-// image for each state, auto-destroyed icons, tool tips with the manager's parameters, the link's
-// target, its fitting to its text, and a click opening the target.
+// image for each state, auto-destroyed icons, tool tips with the manager's parameters and their
+// windows made at the first hover, the link's target, its fitting to its text, and a click opening
+// the target.
 #include <gtest/gtest.h>
 
 #include "framework/MFCLinkCtrl.h"
@@ -105,6 +106,77 @@ TEST(MFCButton, TooltipCarriesItsTextAndTheManagersParameters)
     auto* pTip = DYNAMIC_DOWNCAST(CMFCToolTipCtrl, themed.GetToolTipCtrl());
     ASSERT_NE(nullptr, pTip);
     EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(pTip->SendMessage(TTM_GETTIPBKCOLOR)));
+}
+
+namespace
+{
+// The tool-tip windows of this thread: a button's tip is a top-level pop-up of its own.
+int CountToolTipWindows()
+{
+    int nCount = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam)
+        {
+            wchar_t szClass[64] = {};
+            ::GetClassNameW(hWnd, szClass, 64);
+            if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) == 0)
+                ++*reinterpret_cast<int*>(lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}
+
+void MoveMouseOver(CWnd& wnd, CPoint point)
+{
+    wnd.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    wnd.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x + 1, point.y));
+}
+} // namespace
+
+// A tip that is never hovered costs no window; the first hover makes it with the text set last, and
+// later texts still reach it.
+TEST(MFCButton, TooltipWindowComesWithTheFirstHoverWithItsLatestText)
+{
+    HostWnd host;
+    const int nBefore = CountToolTipWindows();
+    CMFCButton button;
+    ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 40), &host, 1009));
+    button.SetTooltip(L"Up");
+    button.SetTooltip(L"Down");
+    EXPECT_EQ(nBefore, CountToolTipWindows());
+
+    MoveMouseOver(button, CPoint(10, 10));
+    EXPECT_EQ(nBefore + 1, CountToolTipWindows()); // one window, whatever the number of moves
+    EXPECT_TRUE(button.IsHighlighted());
+    CToolTipCtrl* pTip = button.GetToolTipCtrl();
+    ASSERT_NE(nullptr, pTip);
+    EXPECT_EQ(1, pTip->GetToolCount());
+    CString text;
+    pTip->GetText(text, &button);
+    EXPECT_EQ(CString(L"Down"), text);
+
+    button.SetTooltip(L"Empty Key");
+    pTip->GetText(text, &button);
+    EXPECT_EQ(CString(L"Empty Key"), text);
+    EXPECT_EQ(nBefore + 1, CountToolTipWindows());
+
+    // No text: no tip, and a later hover makes none.
+    button.SetTooltip(L"");
+    EXPECT_EQ(nullptr, button.GetToolTipCtrl());
+    EXPECT_EQ(nBefore, CountToolTipWindows());
+    button.SendMessage(WM_MOUSELEAVE);
+    MoveMouseOver(button, CPoint(12, 12));
+    EXPECT_EQ(nBefore, CountToolTipWindows());
+
+    // A button that goes before it was ever hovered takes its window-less tip with it.
+    {
+        CMFCButton unhovered;
+        ASSERT_TRUE(unhovered.Create(L"", WS_CHILD | WS_VISIBLE, CRect(50, 0, 90, 40), &host, 1010));
+        unhovered.SetTooltip(L"New");
+    }
+    EXPECT_EQ(nBefore, CountToolTipWindows());
 }
 
 namespace
