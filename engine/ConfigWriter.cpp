@@ -3,6 +3,7 @@
 #include "engine/TextFile.h"
 #include "framework/MessageBox.h"
 
+#include <cwctype>
 #include <string>
 
 namespace
@@ -34,6 +35,34 @@ void AppendRaw(std::wstring& out, const wchar_t* psz)
 {
     for (; *psz != L'\0'; ++psz)
         out.push_back(*psz);
+}
+
+// A name the reader would trim away to nothing (blanks and line breaks only). Such a shortcut cannot
+// be read back; it is left out of both sections, so that the "Sound" numbers of the shortcuts behind it
+// still name their own shortcut.
+bool ReadsBackEmpty(const wchar_t* pszName)
+{
+    for (; *pszName != L'\0'; ++pszName)
+    {
+        if (!iswspace(*pszName))
+            return false;
+    }
+    return true;
+}
+
+// A "Short Cut" line that starts with "[" and ends with "]" (a name like "[Work] Mail" with a command
+// or key ending in "]") would be read as a section header, and every shortcut behind it would be lost.
+// Its first "[" is written as the look-alike FULLWIDTH LEFT SQUARE BRACKET, as "=" in a name is.
+void KeepOffHeaders(std::wstring& out, size_t nLineStart)
+{
+    size_t b = nLineStart;
+    size_t e = out.size();
+    while (b < e && iswspace(out[b]))
+        ++b;
+    while (e > b && iswspace(out[e - 1]))
+        --e;
+    if (e - b >= 2 && out[b] == L'[' && out[e - 1] == L']')
+        out[b] = L'\xFF3B';
 }
 
 void AppendNumber(std::wstring& out, int n)
@@ -123,8 +152,9 @@ void CShortCutConfig::BuildConfigText(std::wstring& out)
     AppendRaw(out, L"[Short Cut]\r\n");
     for (const ShortCutItem* pItem : m_ShortCutList)
     {
-        if (pItem == nullptr || !pItem->IsValid())
+        if (pItem == nullptr || !pItem->IsValid() || ReadsBackEmpty(pItem->m_pszName))
             continue;
+        size_t nLineStart = out.size();
         AppendText(out, pItem->m_pszName, true);
         AppendRaw(out, L" = ");
         AppendHotKey(out, *pItem);
@@ -133,6 +163,7 @@ void CShortCutConfig::BuildConfigText(std::wstring& out)
             AppendRaw(out, L" , ");
             AppendText(out, pItem->m_pszCommand);
         }
+        KeepOffHeaders(out, nLineStart);
         AppendRaw(out, L"\r\n");
     }
 
@@ -140,7 +171,7 @@ void CShortCutConfig::BuildConfigText(std::wstring& out)
     int nNumber = 0;
     for (const ShortCutItem* pItem : m_ShortCutList)
     {
-        if (pItem == nullptr || !pItem->IsValid())
+        if (pItem == nullptr || !pItem->IsValid() || ReadsBackEmpty(pItem->m_pszName))
             continue;
         AppendNumber(out, ++nNumber);
         AppendRaw(out, pItem->GetPlaySound() != 0 ? L" = TRUE,  " : L" = FALSE,  ");

@@ -3,6 +3,9 @@
 #include "engine/TextFile.h"
 #include "tests/engine/StoreFixture.h"
 
+#include <cwctype>
+#include <random>
+
 namespace
 {
 const wchar_t kExample[] = L"[General]\r\n"
@@ -338,4 +341,132 @@ TEST_F(StoreTest, DataFolderPathEndingWithASeparatorGetsNoSecondOne)
     delete store;
     DeleteFileW(config);
     RemoveDirectoryW(CString(temp) + L"Keystrider");
+}
+
+namespace
+{
+ShortCutItem* MakeListItem(const wchar_t* name, const wchar_t* command, const wchar_t* key,
+                           const wchar_t* sound, UINT play)
+{
+    ShortCutItem* item = new ShortCutItem;
+    item->m_pszName = _wcsdup(name);
+    item->m_pszCommand = command != nullptr ? _wcsdup(command) : nullptr;
+    item->ParseHotKey(key);
+    item->SetSoundFile(sound);
+    item->SetPlaySound(play);
+    return item;
+}
+
+// A text as the file gives it back: one line (CR LF dropped, LF a blank), trimmed.
+std::wstring AsReadBack(const wchar_t* text)
+{
+    std::wstring out;
+    for (const wchar_t* p = text != nullptr ? text : L""; *p != L'\0'; ++p)
+    {
+        if (p[0] == L'\r' && p[1] == L'\n')
+            continue;
+        out += *p == L'\n' ? L' ' : *p;
+    }
+    size_t b = 0, e = out.size();
+    while (b < e && iswspace(out[b]))
+        ++b;
+    while (e > b && iswspace(out[e - 1]))
+        --e;
+    return out.substr(b, e - b);
+}
+} // namespace
+
+TEST_F(StoreTest, ShortCutsMadeInTheListKeepTheirPlaceAndTheirSoundAfterASave)
+{
+    PutConfig(L"[Short Cut]\r\n");
+    CShortCutConfig store;
+    // A bracketed name with a command or key ending in "]" must not read as a section header (the
+    // shortcuts behind it would be lost), and a name of blanks only (a dropped file " .txt") must not
+    // shift the "Sound" numbers of the shortcuts behind it.
+    store.m_ShortCutList = {
+        MakeListItem(L"[Work] Mail", L"mailer /folder [Inbox]", L"Ctrl + M", L"mail.wav", 1),
+        MakeListItem(L" ", L"\"C:\\ .txt\"", L"", L"blank.wav", 1),
+        MakeListItem(L"[x", nullptr, L"Ctrl + ]", L"", 0),
+        MakeListItem(L"Last", L"last.exe", L"Alt + L", L"last.wav", 0),
+    };
+    CString written = store.FormatConfig();
+    ResetStore(store);
+    store.ParseConfig(written);
+    ASSERT_EQ(store.m_ShortCutList.size(), 3u) << written.GetString();
+    ShortCutItem* work = ItemAt(store, 0);
+    EXPECT_STREQ(work->m_pszName, L"\xFF3BWork] Mail");
+    EXPECT_STREQ(work->m_pszCommand, L"mailer /folder [Inbox]");
+    EXPECT_EQ(work->GetSoundFile(), L"mail.wav");
+    ShortCutItem* bracket = ItemAt(store, 1);
+    EXPECT_STREQ(bracket->m_pszName, L"\xFF3Bx");
+    EXPECT_EQ(bracket->FormatHotKey(), L"Ctrl + ]");
+    EXPECT_EQ(bracket->GetPlaySound(), 0u);
+    ShortCutItem* last = ItemAt(store, 2);
+    EXPECT_STREQ(last->m_pszName, L"Last");
+    EXPECT_EQ(last->GetSoundFile(), L"last.wav");
+    EXPECT_EQ(last->GetPlaySound(), 0u);
+    EXPECT_GE(written.Find(L"\r\nLast = Alt + L , last.exe\r\n"), 0);
+    ResetStore(store);
+
+    // Any shortcut the list can hold: every one whose name survives comes back in its place, with its
+    // key, command, flag and sound.
+    const wchar_t* const pieces[] = {L"[",  L"]", L"=",    L",",      L" ",  L"\t",     L"\n", L"\r\n",
+                                     L"\r", L"a", L"Work", L"[Work]", L"x]", L"\u00e9", L"1",  L"TRUE"};
+    const wchar_t* const keys[] = {L"",         L"Ctrl + ]", L"]",          L"Alt + [", L"Ctrl + ,",
+                                   L"Win + F5", L"=",        L"Shift + \\", L"A"};
+    std::mt19937 rng(1207);
+    auto text = [&](int most) -> std::wstring
+    {
+        std::wstring t;
+        for (int n = static_cast<int>(rng() % (most + 1)); n > 0; --n)
+            t += pieces[rng() % (sizeof(pieces) / sizeof(pieces[0]))];
+        return t;
+    };
+    for (int round = 0; round < 3000; ++round)
+    {
+        std::vector<ShortCutItem*> made;
+        for (int n = 1 + static_cast<int>(rng() % 6); n > 0; --n)
+        {
+            std::wstring name = text(4);
+            if (name.empty())
+                name = L"n";
+            std::wstring command = text(4);
+            std::wstring sound = text(3);
+            ShortCutItem* item =
+                MakeListItem(name.c_str(), rng() % 5 == 0 ? nullptr : command.c_str(),
+                             keys[rng() % (sizeof(keys) / sizeof(keys[0]))], sound.c_str(), rng() % 2);
+            made.push_back(item);
+            store.m_ShortCutList.push_back(item);
+        }
+        CString saved = store.FormatConfig();
+        std::vector<std::wstring> expected;
+        for (const ShortCutItem* item : made)
+        {
+            if (AsReadBack(item->m_pszName).empty())
+                continue;
+            wchar_t words[48];
+            swprintf(words, 48, L"|%u|%u|%u|%u|", item->m_wModifiers, item->m_wVirtualKey, item->m_wWinKey,
+                     item->GetPlaySound());
+            std::wstring name = AsReadBack(item->m_pszName);
+            for (wchar_t& ch : name)
+                ch = ch == L'=' ? L'\xFF1D' : ch;
+            expected.push_back(name + L"|" + AsReadBack(item->m_pszCommand) + words +
+                               AsReadBack(item->m_pszSoundFile));
+        }
+        FreeShortCutList(store.m_ShortCutList);
+        store.ParseConfig(saved);
+        std::vector<std::wstring> got;
+        for (const ShortCutItem* item : store.m_ShortCutList)
+        {
+            wchar_t words[48];
+            swprintf(words, 48, L"|%u|%u|%u|%u|", item->m_wModifiers, item->m_wVirtualKey, item->m_wWinKey,
+                     item->GetPlaySound());
+            std::wstring name = item->m_pszName;
+            if (name[0] == L'\xFF3B')
+                name[0] = L'['; // kept off the section headers
+            got.push_back(name + L"|" + item->m_pszCommand + words + item->GetSoundFile().str());
+        }
+        ASSERT_EQ(got, expected) << testing::PrintToString(saved.str());
+        FreeShortCutList(store.m_ShortCutList);
+    }
 }
