@@ -42,6 +42,11 @@ BOOL CALLBACK CloseWindowByPidProc(HWND hWnd, LPARAM lParam)
 
 int CloseProcessById(DWORD dwProcessId, DWORD dwTimeout)
 {
+    // This program's own process cannot be closed this way: its windows answer WM_CLOSE on the very
+    // thread that would be waiting here, so the wait would always run out and the program would be
+    // killed without saving. (A Close whose title matches one of our windows, a Toggle of our own name.)
+    if (dwProcessId == GetCurrentProcessId())
+        return 0;
     HANDLE hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, dwProcessId);
     if (hProcess == nullptr)
         return 0;

@@ -30,7 +30,8 @@ HWND FindWindowByTitle(const wchar_t* pszText);
 BOOL CALLBACK FindWindowByTitleProc(HWND hWnd, LPARAM lParam);
 
 // Asks the process to close (WM_CLOSE to its first top-level window) and terminates it when it has not
-// ended after the time-out. 1 closed in time, 2 terminated, 0 failed.
+// ended after the time-out. 1 closed in time, 2 terminated, 0 failed (also for this program's own
+// process, which is left alone).
 int CloseProcessById(DWORD dwProcessId, DWORD dwTimeout);
 BOOL CALLBACK CloseWindowByPidProc(HWND hWnd, LPARAM lParam);
 

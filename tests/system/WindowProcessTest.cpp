@@ -175,6 +175,22 @@ TEST(CloseProcessById, AProcessThatCannotBeOpenedGivesZero)
     EXPECT_EQ(0, CloseProcessById(0x7FFFFFFC, 100)) << "no such process";
 }
 
+// Our own windows answer WM_CLOSE on the thread that would wait: the program must not freeze and then
+// kill itself (a Close whose title matches one of its windows, a Toggle of its own name). Run in a child
+// copy of this test program, which reaches its own exit code only if it was left alive.
+TEST(CloseProcessById, ThisProgramsOwnProcessIsLeftAlone)
+{
+    const int kAlive = 7;
+    EXPECT_EXIT(
+        {
+            DWORD start = GetTickCount();
+            int nClosed = CloseProcessById(GetCurrentProcessId(), 2000);
+            bool bQuick = GetTickCount() - start < 1000;
+            ExitProcess(nClosed == 0 && bQuick ? kAlive : 1);
+        },
+        testing::ExitedWithCode(kAlive), "");
+}
+
 TEST(KillProcessByName, MatchesTheExecutableNameWithOrWithoutExtension)
 {
     std::wstring stem = UniqueName(L"kskill");
