@@ -13,10 +13,10 @@ void CKeystriderView::OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2)
     ShortCutItem* pItem = store.GetItemByHotKeyId(nHotKeyId);
     if (pItem == nullptr)
         return;
+    // The sound is chosen before the command runs and played after it: the shell may run a message loop
+    // of its own (an error box for a missing program), in which the list can change, this item be
+    // deleted and its id pass to another shortcut.
+    const CString strSound = GetShortCutSoundFile(store, *pItem);
     ExecuteCommand(pItem->m_pszCommand, pItem->m_pszName);
-    // Looked up again: the shell may run a message loop of its own (an error box for a missing program), in
-    // which the list can change and the item be deleted.
-    pItem = store.GetItemByHotKeyId(nHotKeyId);
-    if (pItem != nullptr)
-        PlayShortCutSound(store, *pItem, AfxGetInstanceHandle());
+    PlayShortCutSoundFile(strSound, AfxGetInstanceHandle());
 }

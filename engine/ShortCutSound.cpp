@@ -43,9 +43,8 @@ CString GetShortCutSoundFile(CShortCutConfig& store, const ShortCutItem& item)
     return strFile;
 }
 
-void PlayShortCutSound(CShortCutConfig& store, const ShortCutItem& item, HMODULE hModule)
+void PlayShortCutSoundFile(const CString& strFile, HMODULE hModule)
 {
-    CString strFile = GetShortCutSoundFile(store, item);
     if (strFile.IsEmpty())
         return;
     g_pfnPlaySound(strFile, hModule, SND_FILENAME | SND_ASYNC);

@@ -9,10 +9,11 @@
 // program's folder.
 CString GetShortCutSoundFile(CShortCutConfig& store, const ShortCutItem& item);
 
-// Plays the item's sound asynchronously (a new sound cuts off the one playing). Failures are silent.
-void PlayShortCutSound(CShortCutConfig& store, const ShortCutItem& item, HMODULE hModule);
+// Plays the file that GetShortCutSoundFile chose, asynchronously (a new sound cuts off the one playing);
+// an empty text plays nothing. Failures are silent.
+void PlayShortCutSoundFile(const CString& strFile, HMODULE hModule);
 
-// The PlaySoundW that PlayShortCutSound calls; tests replace it (there is no sound card to hear).
+// The PlaySoundW that PlayShortCutSoundFile calls; tests replace it (there is no sound card to hear).
 // The previous function is returned.
 using PlaySoundFunc = BOOL(WINAPI*)(LPCWSTR pszSound, HMODULE hModule, DWORD fdwSound);
 PlaySoundFunc SetPlaySoundFunc(PlaySoundFunc pfn);

@@ -98,7 +98,7 @@ TEST_F(SoundFileTest, PlaysAsynchronouslyFromTheFileWithTheModule)
 {
     ShortCutItem item;
     HMODULE hModule = GetModuleHandleW(nullptr);
-    PlayShortCutSound(*m_pStore, item, hModule);
+    PlayShortCutSoundFile(GetShortCutSoundFile(*m_pStore, item), hModule);
     ASSERT_EQ(1u, g_played.size());
     EXPECT_EQ(L"C:\\Apps\\Keystrider\\tick.wav", g_played[0].strFile);
     EXPECT_EQ(hModule, g_played[0].hModule);
@@ -106,6 +106,6 @@ TEST_F(SoundFileTest, PlaysAsynchronouslyFromTheFileWithTheModule)
     EXPECT_EQ(0x20001u, g_played[0].fdwSound);
 
     item.SetPlaySound(0);
-    PlayShortCutSound(*m_pStore, item, hModule);
+    PlayShortCutSoundFile(GetShortCutSoundFile(*m_pStore, item), hModule);
     EXPECT_EQ(1u, g_played.size());
 }

@@ -5,6 +5,7 @@
 #include "app/DlgInfo.h"
 #include "engine/ShortCutSound.h"
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,20 @@ HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR pszVerb, LPCWSTR pszFile, LPCW
     g_shellCalls.push_back({pszVerb ? pszVerb : L"(null)", pszFile ? pszFile : L"(null)",
                             pszParameters ? pszParameters : L"(null)", nShow});
     return reinterpret_cast<HINSTANCE>(42);
+}
+
+// A shell call during which the pressed shortcut is deleted, as the user can do while the shell's error
+// box for a missing program runs its message loop.
+ShortCutList* g_pListToChange = nullptr;
+HINSTANCE WINAPI DeletingShellExecute(HWND hWnd, LPCWSTR pszVerb, LPCWSTR pszFile, LPCWSTR pszParameters,
+                                      LPCWSTR pszFolder, INT nShow)
+{
+    if (g_pListToChange != nullptr && !g_pListToChange->empty())
+    {
+        delete g_pListToChange->front();
+        g_pListToChange->pop_front();
+    }
+    return RecordShellExecute(hWnd, pszVerb, pszFile, pszParameters, pszFolder, nShow);
 }
 
 BOOL WINAPI RecordPlaySound(LPCWSTR pszSound, HMODULE, DWORD)
@@ -137,6 +152,24 @@ TEST_F(HotKeyDispatchTest, TheSoundFollowsTheCommandAndItsRule)
     HotKey(0);
     EXPECT_EQ(g_sounds.size(), 2u);
     EXPECT_EQ(g_shellCalls.size(), 4u);
+}
+
+TEST_F(HotKeyDispatchTest, ThePressedShortcutsSoundPlaysEvenWhenTheCommandChangedTheList)
+{
+    CShortCutConfig& store = Store();
+    store.m_nGenAssignASound = 1;
+    ShortCutList& list = store.m_ShortCutList;
+    list.front()->SetSoundFile(L"D:\\editor.wav");
+    (*std::next(list.begin(), 2))->SetSoundFile(L"D:\\site.wav"); // takes id 0 once the first is gone
+    g_pListToChange = &list;
+    SetShellExecuteFunc(DeletingShellExecute);
+    HotKey(0);
+    g_pListToChange = nullptr;
+    SetShellExecuteFunc(RecordShellExecute);
+    ASSERT_EQ(g_shellCalls.size(), 1u);
+    EXPECT_EQ(g_shellCalls[0].strFile, L"notepad.exe");
+    ASSERT_EQ(g_sounds.size(), 1u);
+    EXPECT_EQ(g_sounds[0], L"D:\\editor.wav");
 }
 
 TEST_F(HotKeyDispatchTest, ABlankCommandDoesNothingButStillPlaysItsSound)
