@@ -25,6 +25,7 @@ ON_REGISTERED_MESSAGE(WM_LABEL_KILLFOCUS, OnLabelKillFocus)
 ON_NOTIFY_REFLECT_EX(NM_DBLCLK, OnDblClk)
 ON_WM_CONTEXTMENU()
 ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 namespace
@@ -255,8 +256,10 @@ void CShortCutListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
     if (nChar == VK_CONTROL || nChar == VK_MENU || nChar == VK_SHIFT)
         return;
-    // Every other key, arrows included, is captured and never moves the selection.
-    CaptureKey(nChar, TRUE, TRUE);
+    // Every other key, arrows included, is captured and never moves the selection. A held key repeats
+    // its key-down, by then over the row's own capture: only the first press keeps the text that a "No"
+    // to the conflict question puts back.
+    CaptureKey(nChar, TRUE, (nFlags & KF_REPEAT) == 0);
 }
 
 void CShortCutListCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -301,6 +304,14 @@ void CShortCutListCtrl::OnSysKeyUp(UINT, UINT, UINT)
 {
     // An Alt capture saves no text: No leaves the key empty.
     CheckKeyConflictOnKeyUp(L"");
+}
+
+void CShortCutListCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    // A Windows key released while another window has the focus (Win+D, the Start menu) never sends
+    // its key-up here: the next capture must not start with a Win nobody holds any more.
+    m_bWinKeyDown = FALSE;
+    CMFCListCtrl::OnKillFocus(pNewWnd);
 }
 
 void CShortCutListCtrl::OnContextMenu(CWnd*, CPoint point)

@@ -71,6 +71,7 @@ protected:
     LRESULT OnLabelKillFocus(WPARAM wParam, LPARAM lParam);
     BOOL OnDblClk(NMHDR* pNMHDR, LRESULT* pResult);
     void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnKillFocus(CWnd* pNewWnd);
     // The list sits on a form with dialog keyboard handling: it asks for every key, so that Tab,
     // Enter, Escape and the arrows can be captured as combinations too.
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);

@@ -330,6 +330,32 @@ TEST_F(ShortCutListTest, CapturedConflictAsksOnKeyUpAndFollowsTheAnswer)
     EXPECT_EQ(3 + 3, s_pParent->m_nLabelEdits);
 }
 
+TEST_F(ShortCutListTest, KeysHeldDownOrReleasedElsewhereLeaveNoStaleCapture)
+{
+    // A key held long enough repeats its key-down over the row's own capture; "No" still puts back
+    // the key the row had before the press.
+    Select(3);
+    m_list.SetItemText(3, 4, L"F9");
+    m_list.SendMessage(WM_KEYDOWN, VK_F5, 1);
+    m_list.SendMessage(WM_KEYDOWN, VK_F5, 0x40000001);
+    m_list.SendMessage(WM_KEYDOWN, VK_F5, 0x40000001);
+    EXPECT_EQ(CString(L"F5"), Key(3));
+    m_list.SetItemText(1, 4, L"F5");
+    MessageBoxes().answers = {IDNO};
+    m_list.SendMessage(WM_KEYUP, VK_F5, 0xC0000001);
+    ASSERT_EQ(1u, MessageBoxes().texts.size());
+    EXPECT_EQ(CString(L"F9"), Key(3));
+    EXPECT_EQ(CString(L"F5"), Key(1));
+
+    // A Windows key whose key-up went to another window (the focus left while it was held) is not
+    // still taken as held when the list has the focus again.
+    m_list.SendMessage(WM_KEYDOWN, VK_LWIN, 1);
+    s_pParent->SetFocus();
+    m_list.SetFocus();
+    m_list.SendMessage(WM_KEYDOWN, 'K', 1);
+    EXPECT_EQ(CString(L"K"), Key(3));
+}
+
 TEST_F(ShortCutListTest, ConflictSearchIgnoresCaseAndTheRowItselfAndPrefersTheLastRow)
 {
     m_list.SetItemText(3, 4, L"alt + up");
