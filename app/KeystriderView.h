@@ -6,6 +6,7 @@
 #include "app/ShortCutListCtrl.h"
 #include "framework/Button.h"
 #include "framework/CStringArray.h"
+#include "framework/CTime.h"
 #include "framework/FormView.h"
 #include "framework/MFCButton.h"
 #include "framework/SliderCtrl.h"
@@ -143,6 +144,11 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The period of the hourly clock: milliseconds from tmNow to tmNextHour, the next full hour built from the
+// local clock; when a change of daylight-saving time puts that hour at or before now, or more than an hour
+// ahead, the rest of the current hour on the local clock.
+UINT HourlyPromptPeriod(const CTime& tmNow, const CTime& tmNextHour);
 
 // The ShellExecuteW that the executor hands its programs, documents and addresses to. Tests and the dispatch
 // benchmark replace it to see what would be opened; the previous function is returned.

@@ -5,6 +5,18 @@
 #include "app/KeystriderApp.h"
 #include "framework/CTime.h"
 
+UINT HourlyPromptPeriod(const CTime& tmNow, const CTime& tmNextHour)
+{
+    LONGLONG nSeconds = (tmNextHour - tmNow).GetTotalSeconds();
+    // In the hour that the end of daylight-saving time repeats, the start of the hour built from the
+    // local clock may be the other one of the two: the next hour then lies at or before now (the
+    // period would wrap round to weeks, or fire at once and again), or more than an hour ahead. The
+    // rest of the hour on the local clock is the period then.
+    if (nSeconds <= 0 || nSeconds > 3600)
+        nSeconds = 3600 - (tmNow.GetMinute() * 60 + tmNow.GetSecond());
+    return static_cast<UINT>(nSeconds * 1000);
+}
+
 void CKeystriderView::ArmHourlyPromptTimer()
 {
     if (!theApp.m_ShortCutConfig.m_nStrikeOnHour)
@@ -15,8 +27,7 @@ void CKeystriderView::ArmHourlyPromptTimer()
     CTime tmNow = CTime::GetCurrentTime();
     CTime tmHour(tmNow.GetYear(), tmNow.GetMonth(), tmNow.GetDay(), tmNow.GetHour(), 0, 0, -1);
     tmHour += CTimeSpan(0, 1, 0, 0);
-    const LONGLONG nSeconds = (tmHour - tmNow).GetTotalSeconds();
-    SetTimer(IDT_HOURLY_PROMPT, static_cast<UINT>(nSeconds * 1000), nullptr);
+    SetTimer(IDT_HOURLY_PROMPT, HourlyPromptPeriod(tmNow, tmHour), nullptr);
 }
 
 void CKeystriderView::OnTimer(UINT_PTR nIDEvent)

@@ -25,6 +25,8 @@ void CKeystriderView::PopupInfo(UINT nMode, const wchar_t* pszText)
         m_pDlgInfo->SetTransparency(store.m_nInfoTransparent);
         m_pDlgInfo->ShowInfo(TRUE);
     }
-    // Setting it again restarts the display time.
-    SetTimer(IDT_INFO_TIMEOUT, static_cast<UINT>(store.m_nInfoTime), nullptr);
+    // Setting it again restarts the display time. A negative time (a hand-edited file) is no time at all,
+    // as its slider shows it, and not the weeks that it would be taken as unsigned.
+    const int nInfoTime = store.m_nInfoTime > 0 ? store.m_nInfoTime : 0;
+    SetTimer(IDT_INFO_TIMEOUT, static_cast<UINT>(nInfoTime), nullptr);
 }

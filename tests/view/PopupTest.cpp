@@ -79,4 +79,10 @@ TEST_F(PopupTest, TheDisplayTimeOutFadesThePopUpOut)
     m_pView->SendMessage(WM_TIMER, IDT_INFO_TIMEOUT, 0);
     EXPECT_TRUE(m_pInfo->IsWindowVisible());
     EXPECT_TRUE(WaitHidden(5000));
+
+    // A negative display time from a hand-edited file is no time, not weeks.
+    Store().m_nInfoTime = -1;
+    m_pView->PopupInfo(1, L"Negative");
+    ASSERT_TRUE(m_pInfo->IsWindowVisible());
+    EXPECT_TRUE(WaitHidden(5000)) << "a negative display time kept the pop-up";
 }
