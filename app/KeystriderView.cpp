@@ -192,7 +192,11 @@ void CKeystriderView::OnInitialUpdate()
     SetDlgItemText(IDC_TIME_VALUE, strValue);
 
     // 15. and 16. The update frequency and the hourly prompt.
-    CheckRadioButton(IDC_CHECK_NEVER, IDC_CHECK_EVERY_WEEK, IDC_CHECK_NEVER + store.m_nCheckNewVersion);
+    // Any value but 1 and 2 (a hand-edited file) means never to the update schedule: "Never" is checked,
+    // and no control beyond the three radio buttons.
+    const int nCheckNewVersion =
+        store.m_nCheckNewVersion == 1 || store.m_nCheckNewVersion == 2 ? store.m_nCheckNewVersion : 0;
+    CheckRadioButton(IDC_CHECK_NEVER, IDC_CHECK_EVERY_WEEK, IDC_CHECK_NEVER + nCheckNewVersion);
     CheckDlgButton(IDC_PROMPT_ON_THE_HOUR, store.m_nStrikeOnHour ? 1 : 0);
 
     // 17. The update link starts as "up to date"; an update check that finds a newer version rewrites it.

@@ -194,3 +194,49 @@ TEST_F(KeystriderProgramTest, DraggingTheCaptionMovesTheWindow)
     EXPECT_EQ(after.right - after.left, 753);
     ExitProgram();
 }
+
+namespace
+{
+// The check state of a button of the main window's form, found by its id among all descendants.
+int ButtonCheck(HWND hMain, int nID)
+{
+    struct Search
+    {
+        int nID;
+        HWND hFound;
+    } search = {nID, nullptr};
+    ::EnumChildWindows(
+        hMain,
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            auto* pSearch = reinterpret_cast<Search*>(lParam);
+            if (::GetDlgCtrlID(hWnd) != pSearch->nID)
+                return TRUE;
+            pSearch->hFound = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound != nullptr ? static_cast<int>(::SendMessageW(search.hFound, BM_GETCHECK, 0, 0)) : -1;
+}
+} // namespace
+
+TEST_F(KeystriderProgramTest, AnUpdateFrequencyItDoesNotKnowStartsAsNever)
+{
+    {
+        CShortCutConfig store;
+        store.m_nCheckNewVersion = 7; // as a hand-edited file may have it
+        store.WriteConfig(nullptr);
+    }
+    StartProgram();
+    HWND hWnd = FindKeystriderWindow();
+    ASSERT_NE(hWnd, nullptr);
+    // The window exists before the view's initial update has set its controls.
+    const DWORD start = ::GetTickCount();
+    while (ButtonCheck(hWnd, 1028) != BST_CHECKED && ButtonCheck(hWnd, 1029) != BST_CHECKED &&
+           ButtonCheck(hWnd, 1030) != BST_CHECKED && ::GetTickCount() - start < 5000)
+        ::Sleep(100);
+    EXPECT_EQ(ButtonCheck(hWnd, 1028), BST_CHECKED) << "Never";
+    EXPECT_EQ(ButtonCheck(hWnd, 1029), BST_UNCHECKED) << "Every Day";
+    EXPECT_EQ(ButtonCheck(hWnd, 1030), BST_UNCHECKED) << "Every Week";
+    ExitProgram();
+}
