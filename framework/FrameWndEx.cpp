@@ -34,8 +34,12 @@ CFrameWndEx::~CFrameWndEx()
 BOOL CFrameWndEx::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                             CCreateContext* pContext)
 {
+    m_bCreatingFrame = TRUE;
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
-        return FALSE;
+        return FALSE; // the frame has deleted itself
+    m_bCreatingFrame = FALSE;
+    if (m_bLayoutPending)
+        RecalcLayout();
     BOOL bPlaced = FALSE;
     if (CWinAppEx* pApp = StateKeeper(this))
     {
@@ -81,7 +85,9 @@ BOOL CFrameWndEx::AddPane(CBasePane* pControlBar, BOOL bTail)
             m_panes.insert(m_panes.begin(), pControlBar);
     }
     pControlBar->m_pDockSite = this;
-    if (m_hWnd != nullptr)
+    if (m_hWnd != nullptr && m_bCreatingFrame)
+        m_bLayoutPending = TRUE;
+    else if (m_hWnd != nullptr)
         RecalcLayout();
     return TRUE;
 }
@@ -95,6 +101,7 @@ void CFrameWndEx::RecalcLayout(BOOL)
 {
     if (m_hWnd == nullptr || IsIconic())
         return;
+    m_bLayoutPending = FALSE;
     CRect rest;
     GetClientRect(&rest);
 

@@ -23,6 +23,8 @@ public:
     // Docks a pane at its alignment (top when it has none), after the panes docked before it.
     void DockPane(CBasePane* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     // Puts a pane into the layout without docking: at the end of the order (bTail) or at its start.
+    // While LoadFrame creates the frame, the layout waits for the frame's creation to end (its bars
+    // come one after another there, and each new one would move all the others again).
     BOOL AddPane(CBasePane* pControlBar, BOOL bTail = TRUE);
     void RemovePaneFromDockManager(CBasePane* pBar);
     const std::vector<CBasePane*>& GetPanes() const { return m_panes; }
@@ -38,6 +40,8 @@ protected:
 
 private:
     DWORD m_dwDockStyle = 0;
+    BOOL m_bCreatingFrame = FALSE;   // inside LoadFrame: AddPane leaves the layout for later
+    BOOL m_bLayoutPending = FALSE;   // a pane was added since the last layout
     std::vector<CBasePane*> m_panes; // layout order; not owned
 
     DECLARE_MESSAGE_MAP()

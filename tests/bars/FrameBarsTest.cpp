@@ -171,6 +171,51 @@ TEST_F(FrameBarsTest, BarsStackAtTheTopInDockingOrderAndTheTasksPaneFillsTheLeft
     EXPECT_GT(windowsDefault.Width(), shortcut.Width());
 }
 
+// The layout waits while the frame creates its bars one after another: once LoadFrame returns, every
+// bar docked during the creation stands in its place, with no layout asked for by the frame.
+TEST(FrameWndExCreation, BarsDockedWhileTheFrameIsCreatedAreInPlaceWhenItIsLoaded)
+{
+    auto* pFrame = new BarsFrame; // deletes itself with its window
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
+    auto paneRect = [pFrame](CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        pFrame->ScreenToClient(&rect);
+        return rect;
+    };
+    CRect client;
+    pFrame->GetClientRect(&client);
+    const CRect tools = paneRect(pFrame->m_wndToolBar);
+    const CRect tabs = paneRect(pFrame->m_wndTabs);
+    const CRect tasks = paneRect(pFrame->m_wndTasksPane);
+    EXPECT_EQ(tools.top, 0);
+    EXPECT_EQ(tools.Height(), pFrame->m_wndToolBar.CalcFixedLayout(FALSE, TRUE).cy);
+    EXPECT_EQ(tools.Width(), client.Width());
+    EXPECT_EQ(tabs.top, tools.bottom);
+    EXPECT_EQ(tasks.top, tabs.bottom);
+    EXPECT_EQ(tasks.bottom, client.bottom);
+
+    // Once created, a pane added later takes its place at once.
+    {
+        CMFCToolBar extra;
+        ASSERT_TRUE(extra.CreateEx(pFrame, TBSTYLE_FLAT, 0x5040280A, CRect(1, 1, 1, 1), 0xE804));
+        CMFCToolBarButton button(ID_TRAY_PLAY, -1, L"Run");
+        button.m_bText = TRUE;
+        extra.InsertButton(button);
+        extra.AdjustLayout();
+        pFrame->DockPane(&extra);
+        const CRect rectExtra = paneRect(extra);
+        EXPECT_EQ(rectExtra.top, tabs.bottom);
+        EXPECT_GT(rectExtra.Height(), 0);
+        EXPECT_EQ(paneRect(pFrame->m_wndTasksPane).top, rectExtra.bottom);
+        pFrame->RemovePaneFromDockManager(&extra);
+        extra.DestroyWindow();
+    }
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
 TEST_F(FrameBarsTest, ClicksReachTheFrameAndTheIdleUpdateSetsTheButtonStates)
 {
     pFrame->m_wndTabs.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
