@@ -52,6 +52,7 @@ void CMFCButton::DestroyImages()
     }
     m_hIcon = m_hIconHot = m_hIconDisabled = nullptr;
     m_sizeImage = CSize();
+    m_bImageSized = FALSE;
 }
 
 void CMFCButton::SetImage(HICON hIcon, BOOL bAutoDestroy, HICON hIconHot, HICON hIconDisabled,
@@ -63,7 +64,6 @@ void CMFCButton::SetImage(HICON hIcon, BOOL bAutoDestroy, HICON hIconHot, HICON 
     m_hIconDisabled = hIconDisabled;
     m_bAutoDestroyImage = bAutoDestroy;
     m_bAlphaBlend = bAlphaBlend;
-    m_sizeImage = IconSize(hIcon);
     if (m_hWnd != nullptr)
         Invalidate();
 }
@@ -146,6 +146,16 @@ LRESULT CMFCButton::OnMouseLeave(WPARAM, LPARAM)
     return Default();
 }
 
+CSize CMFCButton::ImageSize()
+{
+    if (!m_bImageSized)
+    {
+        m_sizeImage = IconSize(m_hIcon);
+        m_bImageSized = TRUE;
+    }
+    return m_sizeImage;
+}
+
 HICON CMFCButton::IconForState(UINT uiState) const
 {
     if ((uiState & ODS_DISABLED) != 0)
@@ -210,19 +220,19 @@ void CMFCButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
         sizeText = rectCalc.Size();
     }
     const int nGap = hIcon != nullptr && !strText.IsEmpty() ? 4 : 0;
-    const int cxImage = hIcon != nullptr ? m_sizeImage.cx : 0;
+    const CSize sizeImage = ImageSize();
+    const int cxImage = hIcon != nullptr ? sizeImage.cx : 0;
     const int cxAll = cxImage + nGap + sizeText.cx;
     int x = rectContent.left + (rectContent.Width() - cxAll) / 2;
 
     if (hIcon != nullptr)
     {
-        const int y = rectContent.top + (rectContent.Height() - m_sizeImage.cy) / 2;
+        const int y = rectContent.top + (rectContent.Height() - sizeImage.cy) / 2;
         if (bDisabledLook)
             ::DrawStateW(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, x, y,
-                         m_sizeImage.cx, m_sizeImage.cy, DST_ICON | DSS_DISABLED);
+                         sizeImage.cx, sizeImage.cy, DST_ICON | DSS_DISABLED);
         else
-            ::DrawIconEx(pDC->GetSafeHdc(), x, y, hIcon, m_sizeImage.cx, m_sizeImage.cy, 0, nullptr,
-                         DI_NORMAL);
+            ::DrawIconEx(pDC->GetSafeHdc(), x, y, hIcon, sizeImage.cx, sizeImage.cy, 0, nullptr, DI_NORMAL);
         x += cxImage + nGap;
     }
     if (!strText.IsEmpty())

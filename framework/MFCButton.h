@@ -41,6 +41,8 @@ protected:
 
     // The icon for the state: disabled, hot or normal (null when there is none).
     HICON IconForState(UINT uiState) const;
+    // The size of the normal icon (its pictures are all drawn at that size).
+    CSize ImageSize();
     // Makes the tool tip's window and its one tool (with m_strTooltip) unless it has them; FALSE
     // when there is no tool tip or its window cannot be made.
     BOOL CreateToolTipWindow();
@@ -50,7 +52,8 @@ protected:
     HICON m_hIconDisabled = nullptr;
     BOOL m_bAutoDestroyImage = FALSE;
     BOOL m_bAlphaBlend = FALSE; // icons are drawn with their alpha channel either way
-    CSize m_sizeImage;
+    CSize m_sizeImage;          // taken from the icon at its first drawing: a button never shown never asks
+    BOOL m_bImageSized = FALSE;
     BOOL m_bHighlighted = FALSE; // the mouse is over the button
     // The tool tip is decided by SetTooltip (class and looks from the tool-tip manager at that
     // moment); its window waits for the first hover. Dozens of buttons that are never hovered so
