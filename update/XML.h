@@ -26,7 +26,10 @@ class CXML : public CObject
 public:
     // Elements nested deeper than this (the root is level 1) are not built: both loaders skip them,
     // so a hostile update file cannot exhaust the stack.
-    static constexpr int kMaxDepth = 256;
+    static constexpr int kMaxDepth = 32;
+    // An element keeps at most this many attributes: both loaders read no further, so that a tag with
+    // a hostile number of attributes cannot cost quadratic time in their sorted insertion.
+    static constexpr int kMaxAttributes = 256;
 
     CXML() = default;
     ~CXML() override;

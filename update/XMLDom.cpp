@@ -166,7 +166,7 @@ BOOL CXML::ImportDomNodeAt(IXMLDOMNode* pNode, int nDepth)
     if (SUCCEEDED(pNode->get_attributes(&attributes)) && attributes.Get() != nullptr &&
         SUCCEEDED(attributes->get_length(&count)))
     {
-        for (long i = 0; i < count; ++i)
+        for (long i = 0; i < count && i < kMaxAttributes; ++i)
         {
             ComRef<IXMLDOMNode> attribute;
             Bstr attrName, attrText;

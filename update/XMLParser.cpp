@@ -2,6 +2,7 @@
 #include "update/XML.h"
 #include "update/XMLTextWindow.h"
 
+#include <cwctype>
 #include <vector>
 
 namespace
@@ -89,16 +90,22 @@ void CXML::ParseElementAt(CXMLString token, CXMLTextWindow& file, int nDepth)
     if (bEmpty)
         token.SetAt(len - 2, L' ');
 
+    // The scan walks the attribute text by offsets and remembers the '=' it found, so that a long tag
+    // costs time in proportion to its length; it ends after kMaxAttributes attributes.
     CXMLString attributes = token.Mid(1 + m_strName.GetLength());
     attributes.Trim();
-    while (attributes.GetLength() >= 2)
+    const int nLength = attributes.GetLength();
+    int nStart = 0;
+    int eq = -1;
+    for (int nRead = 0; nRead < kMaxAttributes && nLength - nStart >= 2; ++nRead)
     {
-        int eq = attributes.Find(L'=');
-        if (eq <= 0)
+        if (eq < nStart)
+            eq = attributes.Find(L'=', nStart);
+        if (eq <= nStart)
             break;
-        CXMLString attrName = attributes.Left(eq);
+        CXMLString attrName = attributes.Mid(nStart, eq - nStart);
         attrName.Trim();
-        int q1 = attributes.Find(m_chDoubleQuote);
+        int q1 = attributes.Find(m_chDoubleQuote, nStart);
         int q2 = q1 >= 0 ? attributes.Find(m_chDoubleQuote, q1 + 1) : -1;
         if (q2 < 0)
         {
@@ -106,8 +113,9 @@ void CXML::ParseElementAt(CXMLString token, CXMLTextWindow& file, int nDepth)
             break;
         }
         CXMLString value = attributes.Mid(q1 + 1, q2 - q1 - 1);
-        attributes = attributes.Mid(q2 + 1);
-        attributes.TrimLeft();
+        nStart = q2 + 1;
+        while (nStart < nLength && iswspace(attributes[nStart]))
+            ++nStart;
         AddAttribute(attrName, value);
     }
     if (bEmpty)

@@ -120,7 +120,7 @@ TEST(XMLParserTest, TheStartNameChoosesTheRootAndTheErrorFlagSticks)
 
 TEST(XMLParserTest, NestingBeyondTheBoundIsSkippedNotRecursedInto)
 {
-    // 300 levels of <a> inside r: 256 levels are built, the rest is read past, and r's next child is
+    // 300 levels of <a> inside r: the bound's levels are built, the rest is read past, and r's next child is
     // still found.
     std::wstring text = L"<r>";
     for (int i = 0; i < 300; ++i)
