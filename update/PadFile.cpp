@@ -18,6 +18,8 @@ int ReadPadFile(const wchar_t* pszPath, CTime& tmPadFile, BOOL& bNewVersion, CSt
         return 0;
     tmPadFile = CTime(status.st_mtime);
     bNewVersion = FALSE;
+    if (status.st_size < 0 || static_cast<unsigned long long>(status.st_size) > kMaxPadFileBytes)
+        return 0;
 
     CTextFile file;
     if (!file.Open(pszPath, TEXT_MODE_READ))
@@ -33,6 +35,21 @@ int ReadPadFile(const wchar_t* pszPath, CTime& tmPadFile, BOOL& bNewVersion, CSt
     bNewVersion = TRUE;
     BuildUpdateText(xml, strUpdateText, strDownloadURL);
     return 1;
+}
+
+BOOL HoldsUpdateDescription(const wchar_t* pszPath)
+{
+    if (pszPath == nullptr || pszPath[0] == L'\0' || CTextFile::GetFileSize(pszPath) > kMaxPadFileBytes)
+        return FALSE;
+    CTextFile file;
+    if (!file.Open(pszPath, TEXT_MODE_READ))
+        return FALSE;
+    CXML xml;
+    if (!xml.Load(&file, nullptr))
+        return FALSE;
+    CString strVersion;
+    xml.GetChildValue(L"Program_Version", strVersion);
+    return !strVersion.Trim().IsEmpty();
 }
 
 namespace

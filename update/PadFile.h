@@ -7,11 +7,21 @@
 
 class CXML;
 
+// No update description comes near this size; a larger file is not read at all, so that a hostile
+// one cannot tie up the XML reader for long or fill the memory with text.
+const unsigned long long kMaxPadFileBytes = 256 * 1024;
+
+// Whether the file at pszPath can be an update description: within kMaxPadFileBytes and naming a
+// Program_Version. Reads through the platform DOM when COM is initialised on the calling thread,
+// through the tolerant parser otherwise.
+BOOL HoldsUpdateDescription(const wchar_t* pszPath);
+
 // Reads the file at pszPath unless its modification time is tmPadFile (that version was handled
 // already). A file that announces a version newer than the program's sets bNewVersion and fills the
 // release text and the download address, and gives 1; every other outcome gives 0 and leaves the text
 // and the address as they were. A file read at all (even a broken one or an older version) is
-// remembered in tmPadFile and bNewVersion is cleared first.
+// remembered in tmPadFile and bNewVersion is cleared first; a file above kMaxPadFileBytes counts as
+// unreadable.
 int ReadPadFile(const wchar_t* pszPath, CTime& tmPadFile, BOOL& bNewVersion, CString& strUpdateText,
                 CString& strDownloadURL);
 

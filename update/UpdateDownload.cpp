@@ -2,30 +2,13 @@
 #include "update/UpdateDownload.h"
 
 #include "update/BSCallback.h"
+#include "update/PadFile.h"
 
-#include "engine/TextFile.h"
-#include "update/XML.h"
-
+#include <objbase.h>
 #include <urlmon.h>
 
 namespace
 {
-// Whether the downloaded file describes a program version. The URL service can hand a server's error
-// page ("404 Not Found") back as a successful download; such a page must not replace the update file
-// of the last good download. Read with the tolerant parser alone: this thread has no COM apartment.
-bool HoldsUpdateDescription(const wchar_t* pszPath)
-{
-    CTextFile file;
-    if (!file.Open(pszPath, TEXT_MODE_READ))
-        return false;
-    CXML xml;
-    if (!xml.ParseDocument(&file, nullptr))
-        return false;
-    CString strVersion;
-    xml.GetChildValue(L"Program_Version", strVersion);
-    return !strVersion.Trim().IsEmpty();
-}
-
 // The size of the cache-file buffer the service writes into, terminator included.
 const int kCacheFileChars = 260;
 } // namespace
@@ -44,8 +27,17 @@ UINT __cdecl UpdateCheckThreadProc(LPVOID pParam)
         pBlock->m_strCacheFile.ReleaseBuffer();
     else
         pBlock->m_strCacheFile.ReleaseBuffer(0);
-    if (!pBlock->m_strCacheFile.IsEmpty() && !HoldsUpdateDescription(pBlock->m_strCacheFile))
-        pBlock->m_strCacheFile.Empty();
+    // The URL service can hand a server's error page ("404 Not Found") back as a successful download;
+    // neither such a page nor anything else without a version may replace the update file of the last
+    // good download. COM only for this check, so that it reads the file as the frame will.
+    if (!pBlock->m_strCacheFile.IsEmpty())
+    {
+        HRESULT hrCom = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        if (!HoldsUpdateDescription(pBlock->m_strCacheFile))
+            pBlock->m_strCacheFile.Empty();
+        if (SUCCEEDED(hrCom))
+            CoUninitialize();
+    }
 
     PostMessageW(pBlock->m_hNotifyWnd, WM_UPDATE_DOWNLOADED, 0, 0);
     return 0;

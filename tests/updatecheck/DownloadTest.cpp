@@ -2,6 +2,7 @@
 // leave an empty name, progress reaches the notify window and the cancel event aborts.
 #include "tests/updatecheck/LoopbackServer.h"
 #include "update/BSCallback.h"
+#include "update/PadFile.h"
 #include "update/UpdateDownload.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,36 @@ TEST(UpdateDownloadTest, AMissingFileAnErrorPageOrAClosedPortLeavesAnEmptyName)
     Download(block, window2);
     EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
     EXPECT_EQ(1, window2.m_nDownloadedCount);
+}
+
+// The worker reads the download as the frame will: a description with a namespace prefix counts (the
+// DOM gives its elements their local names); one beyond the size bound does not.
+TEST(UpdateDownloadTest, TheWorkerKeepsANamespacedDescriptionAndRefusesAnOversizedOne)
+{
+    LoopbackServer server;
+    ASSERT_NE(0, server.Port());
+    std::string path = FreshPath("pad_keystrider.xml");
+    const char kNamespaced[] = "<?xml version=\"1.0\"?><p:XML_DIZ_INFO xmlns:p=\"urn:pad\"><p:Program_Info>"
+                               "<p:Program_Version>1.7</p:Program_Version></p:Program_Info></p:XML_DIZ_INFO>";
+    server.Serve(path, kNamespaced);
+    NotifyWindow window;
+    UpdateThreadParam block;
+    block.m_hNotifyWnd = window.m_hWnd;
+    block.m_strURL = server.Url(path).c_str();
+    Download(block, window);
+    ASSERT_FALSE(block.m_strCacheFile.IsEmpty());
+    EXPECT_EQ(kNamespaced, FileText(block.m_strCacheFile));
+
+    std::string big = FreshPath("pad_keystrider.xml");
+    std::string text = kPadText;
+    text.insert(text.find("</XML_DIZ_INFO>"), std::string(static_cast<size_t>(kMaxPadFileBytes), ' '));
+    server.Serve(big, text);
+    NotifyWindow window1;
+    block.m_hNotifyWnd = window1.m_hWnd;
+    block.m_strURL = server.Url(big).c_str();
+    Download(block, window1);
+    EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
+    EXPECT_EQ(1, server.RequestCount(big));
 }
 
 TEST(UpdateDownloadTest, ASignalledCancelEventAbortsTheDownload)

@@ -115,3 +115,27 @@ TEST_F(PadFileTest, AnUpdateFileInUtf16IsReadAsWell)
     EXPECT_EQ(1, Read());
     EXPECT_STREQ(L"http://dl.example/2.0.zip", m_strURL.GetString());
 }
+
+// A large description (many languages) is still read; a file beyond the size bound is not read at all,
+// however new its version, and is remembered like any other file read.
+TEST_F(PadFileTest, AFileBeyondTheSizeBoundIsNotReadALargeOneWithinItIs)
+{
+    auto padded = [](size_t nBytes)
+    {
+        std::string text = PadFile("1.7");
+        std::string description =
+            "<Program_Descriptions>" + std::string(nBytes, 'd') + "</Program_Descriptions>";
+        text.insert(text.find("</XML_DIZ_INFO>"), description);
+        return text;
+    };
+    Put(padded(200 * 1024), 1800000000);
+    EXPECT_EQ(1, Read());
+    EXPECT_TRUE(m_bNewVersion);
+
+    m_strURL.Empty();
+    Put(padded(static_cast<size_t>(kMaxPadFileBytes)), 1800000100);
+    EXPECT_EQ(0, Read());
+    EXPECT_FALSE(m_bNewVersion);
+    EXPECT_EQ(CTime(1800000100), m_tmPadFile);
+    EXPECT_TRUE(m_strURL.IsEmpty());
+}
