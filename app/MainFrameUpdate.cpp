@@ -70,8 +70,16 @@ LRESULT CMainFrame::OnUpdateDownloaded(WPARAM /*wParam*/, LPARAM /*lParam*/)
     if (m_UpdateParam.m_strCacheFile.IsEmpty())
         return 0;
     CString strPath = theApp.m_ShortCutConfig.GetPadFilePath();
-    if (!strPath.IsEmpty() && CopyFileW(m_UpdateParam.m_strCacheFile, strPath, FALSE))
+    if (strPath.IsEmpty())
+        return 0;
+    // Copied beside the update file and then moved over it, so that a copy that fails half-way (a full
+    // disk) leaves the last good file as it was. The move keeps the copy's modification time.
+    CString strTemp = strPath + L".tmp";
+    if (CopyFileW(m_UpdateParam.m_strCacheFile, strTemp, FALSE) &&
+        MoveFileExW(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         ParsePadFile();
+    else
+        DeleteFileW(strTemp);
     return 0;
 }
 

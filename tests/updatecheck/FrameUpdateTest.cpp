@@ -116,6 +116,8 @@ TEST_F(FrameUpdateTest, ADownloadedNewerVersionReplacesTheFileAndIsAnnounced)
     ASSERT_TRUE(WaitForDownload());
 
     EXPECT_EQ(PadText("1.7"), FileText(PadPath()));
+    // The copy went through a file beside it, which is gone again.
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(m_dir.File(L"pad_keystrider.xml.tmp")));
     EXPECT_TRUE(m_pFrame->m_bNewVersion);
     EXPECT_STREQ(L"http://dl.example/k.zip", m_pFrame->m_strDownloadURL.GetString());
     EXPECT_EQ(0, m_pFrame->m_strUpdateText.Find(L"Keystrider 1.7\n"));
