@@ -25,7 +25,8 @@ class CXML : public CObject
     DECLARE_SERIAL(CXML)
 public:
     // Elements nested deeper than this (the root is level 1) are not built: both loaders skip them,
-    // so a hostile update file cannot exhaust the stack.
+    // so a hostile update file cannot exhaust the stack; and since the DOM gives every element the
+    // text of all its descendants, text deep down is held by no more than this many nodes.
     static constexpr int kMaxDepth = 32;
     // An element keeps at most this many attributes: both loaders read no further, so that a tag with
     // a hostile number of attributes cannot cost quadratic time in their sorted insertion.
