@@ -51,6 +51,10 @@ void CBrowserEdit::OnKillFocus(CWnd* pNewWnd)
 
 void CBrowserEdit::OnBrowse()
 {
+    // The dialog has no owner, so the main window stays usable while it is open: a second click on
+    // the button would open a second dialog over the first.
+    if (m_bBrowsing)
+        return;
     m_bBrowsing = TRUE;
     if (m_Mode == BrowseMode_File)
     {
@@ -76,7 +80,13 @@ void CBrowserEdit::OnBrowse()
             TRUE, m_strDefFileExt.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strDefFileExt), strText,
             0, m_strFileFilter.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strFileFilter), nullptr, 0,
             TRUE);
-        if (dlg.DoModal() == IDOK)
+        const HWND hWnd = m_hWnd;
+        const INT_PTR nResult = dlg.DoModal();
+        // Meanwhile the user may have started another in-place edit (which deletes this editor) or
+        // ended the program: then nothing of this object is left to touch.
+        if (!::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != this)
+            return;
+        if (nResult == IDOK)
         {
             CString strPath = dlg.GetPathName();
             if (strPath.Compare(strText) != 0)

@@ -30,15 +30,30 @@ struct DialogAnswer
     CString path;
     CString initialName;    // what the dialog was opened with
     HWND focusTo = nullptr; // the "dialog" takes the focus here while it is open
+    int nShown = 0;
+    // What the user does in the main window while the dialog (which has no owner) is open.
+    CBrowserEdit* pBrowseAgain = nullptr; // clicks the edit's browse button once more
+    CBrowserEdit* pDelete = nullptr;      // starts another in-place edit, which deletes this editor
 };
 DialogAnswer g_answer;
 
 INT_PTR AnswerDialog(BOOL bOpen, const OPENFILENAMEW& ofn, CString& rPath)
 {
     EXPECT_TRUE(bOpen);
+    ++g_answer.nShown;
     g_answer.initialName = ofn.lpstrFile != nullptr ? ofn.lpstrFile : L"";
     if (g_answer.focusTo != nullptr)
         ::SetFocus(g_answer.focusTo);
+    if (CBrowserEdit* pEdit = g_answer.pBrowseAgain)
+    {
+        g_answer.pBrowseAgain = nullptr;
+        pEdit->OnBrowse();
+    }
+    if (CBrowserEdit* pEdit = g_answer.pDelete)
+    {
+        g_answer.pDelete = nullptr;
+        delete pEdit;
+    }
     PumpPending();
     rPath = g_answer.path;
     return g_answer.result;
@@ -196,4 +211,36 @@ TEST_F(BrowserEditTest, ChoosingTheSamePathChangesNothing)
     m_pEdit->GetWindowText(text);
     EXPECT_STREQ(text, L"D:\\a.wav");
     EXPECT_FALSE(m_pEdit->GetModify());
+}
+
+TEST_F(BrowserEditTest, WhatTheUserDoesWhileTheDialogIsOpenLeavesTheEditSound)
+{
+    // A second click on the button while the dialog is open opens no second dialog, and the edit
+    // still takes the choice of the first.
+    m_pEdit->EnableFileBrowseButton();
+    m_pEdit->SetWindowText(L"tick.wav");
+    g_answer.result = IDOK;
+    g_answer.path = L"D:\\Sounds\\ding.wav";
+    g_answer.pBrowseAgain = m_pEdit;
+    m_pEdit->OnBrowse();
+    EXPECT_EQ(g_answer.nShown, 1);
+    CString text;
+    m_pEdit->GetWindowText(text);
+    EXPECT_STREQ(text, L"\"D:\\Sounds\\ding.wav\"");
+    EXPECT_EQ(CWnd::GetFocus(), m_pEdit);
+
+    // The editor deleted under its dialog (the list's next in-place edit, or the end of the program):
+    // the choice goes nowhere and the focus stays where the user put it.
+    g_answer = DialogAnswer();
+    g_answer.result = IDOK;
+    g_answer.path = L"D:\\Sounds\\other.wav";
+    g_answer.focusTo = m_hOther;
+    g_answer.pDelete = m_pEdit;
+    CBrowserEdit* pEdit = m_pEdit;
+    m_pEdit = nullptr; // deleted by the "dialog"
+    pEdit->OnBrowse();
+    PumpPending();
+    EXPECT_EQ(::GetFocus(), m_hOther);
+    EXPECT_EQ(::GetDlgItem(m_hParent, CBrowserEdit::kEditorId), nullptr);
+    EXPECT_TRUE(g_posted.empty());
 }
