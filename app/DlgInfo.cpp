@@ -157,23 +157,31 @@ void CDlgInfo::ShowInfo(BOOL bShow)
     }
     KillTimer(IDT_FADE_IN);
     SetTimer(IDT_FADE_OUT, kFadePeriod);
-    m_nCurrentOpacity = m_nTransparency;
+    m_nCurrentOpacity = FadeTarget();
+}
+
+int CDlgInfo::FadeTarget() const
+{
+    if (m_nTransparency < 0)
+        return 0;
+    return m_nTransparency > 100 ? 100 : m_nTransparency;
 }
 
 void CDlgInfo::OnTimer(UINT_PTR nIDEvent)
 {
-    const int nStep = FadeStep(m_nTransparency);
+    const int nTarget = FadeTarget();
+    const int nStep = FadeStep(nTarget);
     if (nIDEvent == IDT_FADE_IN)
     {
-        if (m_nCurrentOpacity == m_nTransparency)
+        if (m_nCurrentOpacity == nTarget)
         {
             KillTimer(IDT_FADE_IN);
         }
         else
         {
             m_nCurrentOpacity += nStep;
-            if (m_nCurrentOpacity > m_nTransparency)
-                m_nCurrentOpacity = m_nTransparency;
+            if (m_nCurrentOpacity > nTarget)
+                m_nCurrentOpacity = nTarget;
         }
         ApplyOpacity();
     }

@@ -46,6 +46,9 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     // Applies the current opacity through the main frame's SetLayeredWindowAttributes, if any.
     void ApplyOpacity();
+    // The target opacity the fades work with, within 0 to 100: a hand-edited configuration file can
+    // hold any number, and with a negative or a huge target the fades would step past it and never end.
+    int FadeTarget() const;
 
     CFont* m_pFontNormal = nullptr;
     CFont* m_pFontUnderline = nullptr;

@@ -161,6 +161,23 @@ TEST_F(DlgInfoTest, ATargetBelowFiveStillEndsBothFades)
     EXPECT_FALSE(TimerRunning(IDT_FADE_OUT));
 }
 
+TEST_F(DlgInfoTest, TargetsOutsideZeroToHundredStillEndBothFades)
+{
+    for (int target : {-11, -1, 250, 2147483647, -2147483647 - 1})
+    {
+        g_alphas.clear();
+        FadeIn(target, 7);
+        EXPECT_FALSE(TimerRunning(IDT_FADE_IN)) << target;
+        EXPECT_EQ(m_dlg.GetCurrentOpacity(), target < 0 ? 0 : 100) << target;
+        EXPECT_EQ(g_alphas.back(), target < 0 ? 0 : 255) << target;
+        m_dlg.ShowInfo(FALSE);
+        for (int i = 0; i < 7 && m_dlg.IsWindowVisible(); ++i)
+            Tick(IDT_FADE_OUT);
+        EXPECT_FALSE(m_dlg.IsWindowVisible()) << target;
+        EXPECT_FALSE(TimerRunning(IDT_FADE_OUT)) << target;
+    }
+}
+
 TEST_F(DlgInfoTest, RealTimersFadeInWithoutTakingTheFocus)
 {
     HWND hFocusBefore = ::GetForegroundWindow();
