@@ -179,7 +179,21 @@ void CMainFrame::OnClose()
         ShowWindow(SW_HIDE);
         return;
     }
-    CFrameWndEx::OnClose();
+    if (CanCloseNow())
+        CFrameWndEx::OnClose();
+}
+
+BOOL CMainFrame::CanCloseNow()
+{
+    // A message box or file dialog of the view disables the frame while it is open, and the code that
+    // opened it goes on with the view once it is answered: the frame must not go away under it (the
+    // tray menu and the command "Exit" still reach the frame meanwhile). The open window comes forward.
+    if (IsWindowEnabled())
+        return TRUE;
+    HWND hPopup = ::GetLastActivePopup(m_hWnd);
+    if (hPopup != nullptr && hPopup != m_hWnd)
+        ::SetForegroundWindow(hPopup);
+    return FALSE;
 }
 
 void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
@@ -283,12 +297,14 @@ void CMainFrame::OnShortcutPage()
 
 void CMainFrame::OnExit()
 {
-    CFrameWndEx::OnClose();
+    if (CanCloseNow())
+        CFrameWndEx::OnClose();
 }
 
 void CMainFrame::OnTrayExit()
 {
-    CFrameWndEx::OnClose();
+    if (CanCloseNow())
+        CFrameWndEx::OnClose();
 }
 
 LRESULT CMainFrame::OnTrayNotify(WPARAM, LPARAM lParam)
@@ -348,7 +364,17 @@ void CMainFrame::SendToInPlaceEditor(UINT message)
         return;
     CWnd* pEditor = pView->GetInPlaceEditor();
     if (pEditor != nullptr)
+    {
         pEditor->SendMessage(message, 0, 0);
+        return;
+    }
+    // The accelerators take the clipboard keys from the view's other edit fields too (the sound
+    // file): the field with the focus gets them, as it would without the accelerators.
+    HWND hFocus = ::GetFocus();
+    wchar_t szClass[16] = {};
+    if (hFocus != nullptr && ::IsChild(pView->GetSafeHwnd(), hFocus) &&
+        ::GetClassNameW(hFocus, szClass, ARRAYSIZE(szClass)) > 0 && ::lstrcmpiW(szClass, L"Edit") == 0)
+        ::SendMessageW(hFocus, message, 0, 0);
 }
 
 void CMainFrame::OnEditCopy()

@@ -95,8 +95,11 @@ protected:
     void OnDropFiles(HDROP hDropInfo);
     LRESULT OnUpdateDownloaded(WPARAM wParam, LPARAM lParam);
 
-    // Sends a clipboard message to the list's in-place editor while a cell is being edited.
+    // Sends a clipboard message to the list's in-place editor while a cell is being edited, else to
+    // the view's edit field that has the focus.
     void SendToInPlaceEditor(UINT message);
+    // FALSE while a modal window of the program is open on the frame (which it then brings forward).
+    BOOL CanCloseNow();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,11 +1,13 @@
 // The main frame, created with its view through the document template as at start-up: its bars,
 // page commands with their check marks, Run and Stop with their update states, the tray icon's
-// clicks and menu, hiding to the tray and the Exit commands.
+// clicks and menu, hiding to the tray, the clipboard keys and the Exit commands.
 #include "app/AppMessages.h"
+#include "app/BrowserEdit.h"
 #include "app/KeystriderApp.h"
 #include "app/KeystriderDoc.h"
 #include "app/KeystriderView.h"
 #include "app/MainFrame.h"
+#include "app/ShortCutListCtrl.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
 #include "framework/Menu.h"
@@ -66,6 +68,89 @@ int FirstHotKeyIsFree()
     return -1;
 }
 
+CString TextOf(HWND hWnd)
+{
+    wchar_t text[256] = {};
+    ::GetWindowTextW(hWnd, text, 256);
+    return text;
+}
+
+void SetClipboardText(HWND hOwner, const wchar_t* pszText)
+{
+    ASSERT_TRUE(::OpenClipboard(hOwner));
+    ::EmptyClipboard();
+    const size_t nBytes = (wcslen(pszText) + 1) * sizeof(wchar_t);
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
+    memcpy(::GlobalLock(hData), pszText, nBytes);
+    ::GlobalUnlock(hData);
+    EXPECT_NE(::SetClipboardData(CF_UNICODETEXT, hData), nullptr);
+    ::CloseClipboard();
+}
+
+CString ClipboardText()
+{
+    CString text;
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT))
+    {
+        text = static_cast<const wchar_t*>(::GlobalLock(hData));
+        ::GlobalUnlock(hData);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// Ctrl + a key typed into a window, through the message loop's pre-translation (the frame's
+// accelerators) as the program's loop does it.
+void TypeCtrlKey(HWND hWnd, UINT vk)
+{
+    BYTE saved[256] = {};
+    ::GetKeyboardState(saved);
+    BYTE keys[256] = {};
+    memcpy(keys, saved, sizeof(keys));
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    MSG msg = {hWnd, WM_KEYDOWN, vk, 1, 0, {0, 0}};
+    if (!theApp.PreTranslateMessage(&msg))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    PumpPending();
+    ::SetKeyboardState(saved);
+}
+
+// Answers the first message box that opens with No, after it has tried every way to end the
+// program while the box is open.
+HWND g_hFrameToExit = nullptr;
+BOOL g_bFrameDisabledByBox = FALSE;
+BOOL CALLBACK FindMessageBox(HWND hWnd, LPARAM lParam)
+{
+    wchar_t szClass[16] = {};
+    ::GetClassNameW(hWnd, szClass, 16);
+    if (::lstrcmpW(szClass, L"#32770") != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+void CALLBACK ExitWhileTheBoxIsOpen(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    HWND hBox = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindMessageBox, reinterpret_cast<LPARAM>(&hBox));
+    if (hBox == nullptr)
+        return; // not open yet
+    ::KillTimer(nullptr, idEvent);
+    g_bFrameDisabledByBox = !::IsWindowEnabled(g_hFrameToExit);
+    ::SendMessageW(g_hFrameToExit, WM_COMMAND, ID_TRAY_EXIT, 0);
+    if (::IsWindow(g_hFrameToExit))
+        ::SendMessageW(g_hFrameToExit, WM_COMMAND, ID_TOOL_EXIT, 0);
+    if (::IsWindow(g_hFrameToExit))
+        ::SendMessageW(g_hFrameToExit, WM_CLOSE, 0, 0);
+    if (::IsWindow(hBox))
+        ::PostMessageW(hBox, WM_COMMAND, IDNO, 0);
+}
+
 class FrameTest : public ::testing::Test
 {
 protected:
@@ -103,6 +188,15 @@ protected:
                 checked.push_back(pButton->m_nID);
         }
         return checked;
+    }
+
+    CShortCutListCtrl* List()
+    {
+        CWnd* pView = m_pFrame->GetActiveView();
+        return pView == nullptr
+                   ? nullptr
+                   : DYNAMIC_DOWNCAST(CShortCutListCtrl, CWnd::FromHandlePermanent(::GetDlgItem(
+                                                             pView->GetSafeHwnd(), IDC_SHORTCUT_LIST)));
     }
 
     CMainFrame* m_pFrame = nullptr;
@@ -266,6 +360,83 @@ TEST_F(FrameTest, EditCommandsWithoutAnInPlaceEditDoNothing)
     for (UINT id : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO})
         Command(id);
     EXPECT_TRUE(::IsWindow(m_pFrame->GetSafeHwnd()));
+}
+
+TEST_F(FrameTest, ClipboardKeysReachTheListsInPlaceEditorAndTheSoundField)
+{
+    Command(ID_PAGE_SHORTCUT);
+    CShortCutListCtrl* pList = List();
+    ASSERT_NE(pList, nullptr);
+    ASSERT_GT(pList->GetItemCount(), 0);
+    const CString strName = pList->GetItemText(0, CShortCutListCtrl::kColumnName);
+    ASSERT_FALSE(strName.IsEmpty());
+    SetClipboardText(m_pFrame->GetSafeHwnd(), L"Louder");
+    pList->SetFocus();
+    Command(ID_EDIT_PASTE);
+    EXPECT_FALSE(pList->IsEditing());
+    EXPECT_STREQ(pList->GetItemText(0, CShortCutListCtrl::kColumnName), strName);
+
+    CRect rect;
+    pList->GetCellRect(0, CShortCutListCtrl::kColumnName, LVIR_BOUNDS, rect);
+    pList->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    pList->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    PumpPending();
+    ASSERT_TRUE(pList->IsEditing());
+    HWND hEditor = pList->GetEditor()->GetSafeHwnd();
+    ::SendMessageW(hEditor, EM_SETSEL, 0, -1);
+    Command(ID_EDIT_COPY);
+    EXPECT_STREQ(ClipboardText(), strName);
+    Command(ID_EDIT_CUT);
+    EXPECT_STREQ(TextOf(hEditor), L"");
+    Command(ID_EDIT_UNDO);
+    EXPECT_STREQ(TextOf(hEditor), strName);
+    SetClipboardText(m_pFrame->GetSafeHwnd(), L"Louder");
+    ::SendMessageW(hEditor, EM_SETSEL, 0, -1);
+    TypeCtrlKey(hEditor, 'V');
+    EXPECT_STREQ(TextOf(hEditor), L"Louder");
+    // Escape: the cell keeps its name.
+    ::SendMessageW(hEditor, WM_KEYDOWN, VK_ESCAPE, 1);
+    ::SendMessageW(hEditor, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    PumpFor(20);
+    EXPECT_FALSE(pList->IsEditing());
+    EXPECT_STREQ(pList->GetItemText(0, CShortCutListCtrl::kColumnName), strName);
+
+    Command(ID_PAGE_OPTIONS);
+    HWND hSound = ::GetDlgItem(m_pFrame->GetActiveView()->GetSafeHwnd(), IDC_SOUND_FILE);
+    ASSERT_NE(hSound, nullptr);
+    const CString strSound = TextOf(hSound);
+    ::SetFocus(hSound);
+    ::SendMessageW(hSound, EM_SETSEL, 0, -1);
+    TypeCtrlKey(hSound, 'V');
+    EXPECT_STREQ(TextOf(hSound), L"Louder");
+    Command(ID_EDIT_UNDO);
+    EXPECT_STREQ(TextOf(hSound), strSound);
+    Command(ID_PAGE_SHORTCUT);
+}
+
+TEST_F(FrameTest, NoExitWhileAMessageBoxOfTheViewIsOpen)
+{
+    // The view's delete question is open (a real message box) when the tray's Exit, the tool bar's
+    // Exit and a close arrive: the view goes on after the answer, so the frame stays until then.
+    Command(ID_PAGE_SHORTCUT);
+    CShortCutListCtrl* pList = List();
+    ASSERT_NE(pList, nullptr);
+    const int nRows = pList->GetItemCount();
+    ASSERT_GT(nRows, 0);
+    pList->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_pFrame->SetForegroundWindow();
+    PumpPending();
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    g_hFrameToExit = hFrame;
+    g_bFrameDisabledByBox = FALSE;
+    const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 100, &ExitWhileTheBoxIsOpen);
+    m_pFrame->SendMessage(WM_COMMAND, IDC_DELETE, 0);
+    ::KillTimer(nullptr, idTimer);
+    PumpPending();
+    EXPECT_TRUE(g_bFrameDisabledByBox);
+    ASSERT_TRUE(::IsWindow(hFrame));
+    EXPECT_TRUE(m_pFrame->IsWindowEnabled());
+    EXPECT_EQ(pList->GetItemCount(), nRows); // answered No
 }
 
 // Runs last in this suite: the frame is gone afterwards (a later test makes a new one).
