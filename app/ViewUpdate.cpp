@@ -4,8 +4,10 @@
 
 #include "app/KeystriderApp.h"
 #include "app/MainFrame.h"
+#include "app/MakerSite.h"
 #include "framework/MFCLinkCtrl.h"
 #include "res/resource.h"
+#include "update/PadFile.h"
 #include "update/UpdateSchedule.h"
 
 void CKeystriderView::CheckForUpdate(BOOL bForce)
@@ -42,7 +44,10 @@ void CKeystriderView::ShowUpdateResult()
     if (pLink != nullptr)
     {
         pLink->SetWindowText(L"Download New Version");
-        pLink->SetURL(pFrame->m_strDownloadURL);
+        // The address comes from a downloaded file: the link opens it only when it is a web address,
+        // the maker's site otherwise.
+        pLink->SetURL(IsWebAddress(pFrame->m_strDownloadURL) ? pFrame->m_strDownloadURL.GetString()
+                                                             : KS_MAKER_SITE_URL);
         pLink->SetTooltip(pFrame->m_strUpdateText);
     }
     PopupInfo(2, L"New Version");

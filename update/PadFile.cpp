@@ -6,6 +6,7 @@
 #include "update/Version.h"
 #include "update/XML.h"
 
+#include <cwchar>
 #include <sys/stat.h>
 
 int ReadPadFile(const wchar_t* pszPath, CTime& tmPadFile, BOOL& bNewVersion, CString& strUpdateText,
@@ -50,6 +51,12 @@ BOOL HoldsUpdateDescription(const wchar_t* pszPath)
     CString strVersion;
     xml.GetChildValue(L"Program_Version", strVersion);
     return !strVersion.Trim().IsEmpty();
+}
+
+BOOL IsWebAddress(const wchar_t* pszAddress)
+{
+    return pszAddress != nullptr &&
+           (_wcsnicmp(pszAddress, L"http://", 7) == 0 || _wcsnicmp(pszAddress, L"https://", 8) == 0);
 }
 
 namespace

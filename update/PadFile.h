@@ -25,6 +25,11 @@ BOOL HoldsUpdateDescription(const wchar_t* pszPath);
 int ReadPadFile(const wchar_t* pszPath, CTime& tmPadFile, BOOL& bNewVersion, CString& strUpdateText,
                 CString& strDownloadURL);
 
+// Whether a download address read from the update file may be handed to the shell: a web address
+// (http or https) opens the browser; anything else (a program's path, a share, a script) would run
+// what it names.
+BOOL IsWebAddress(const wchar_t* pszAddress);
+
 // The release text (lines separated by "\n"): version, release date, address, size and the notes
 // from Program_Change_Info; strDownloadURL takes Primary_Download_URL.
 void BuildUpdateText(CXML& xml, CString& strUpdateText, CString& strDownloadURL);

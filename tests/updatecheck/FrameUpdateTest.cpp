@@ -9,6 +9,8 @@
 #include "app/KeystriderDoc.h"
 #include "app/KeystriderView.h"
 #include "app/MainFrame.h"
+#include "app/MakerSite.h"
+#include "framework/MFCLinkCtrl.h"
 #include "framework/DocTemplate.h"
 #include "res/resource.h"
 #include "tests/support/TempFolder.h"
@@ -24,13 +26,23 @@
 
 namespace
 {
-std::string PadText(const char* pszVersion)
+std::string PadText(const char* pszVersion, const char* pszDownloadURL = "http://dl.example/k.zip")
 {
     return std::string("<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>") + pszVersion +
            "</Program_Version><Program_Change_Info>Faster.</Program_Change_Info></Program_Info><Web_Info>"
-           "<Download_URLs><Primary_Download_URL>http://dl.example/k.zip</Primary_Download_URL>"
-           "</Download_URLs></Web_Info></XML_DIZ_INFO>";
+           "<Download_URLs><Primary_Download_URL>" +
+           pszDownloadURL + "</Primary_Download_URL></Download_URLs></Web_Info></XML_DIZ_INFO>";
 }
+
+// What a click on a link control opens.
+struct LinkTarget : CMFCLinkCtrl
+{
+    static CString Of(CWnd* pLink)
+    {
+        CMFCLinkCtrl* pControl = DYNAMIC_DOWNCAST(CMFCLinkCtrl, pLink);
+        return pControl != nullptr ? (pControl->*(&LinkTarget::GetTarget))() : CString();
+    }
+};
 
 std::string FileText(const wchar_t* pszPath)
 {
@@ -131,6 +143,33 @@ TEST_F(FrameUpdateTest, ADownloadedNewerVersionReplacesTheFileAndIsAnnounced)
     CString strLinkText;
     pLink->GetWindowText(strLinkText);
     EXPECT_STREQ(L"Download New Version", strLinkText.GetString());
+    EXPECT_STREQ(L"http://dl.example/k.zip", LinkTarget::Of(pLink).GetString());
+}
+
+// The download address comes from the network: a click on the link must not run a program or open a
+// share that the file names; the link then leads to the maker's site.
+TEST_F(FrameUpdateTest, ADownloadAddressThatIsNoWebAddressLeadsTheLinkToTheMakersSite)
+{
+    CKeystriderView* pView = DYNAMIC_DOWNCAST(CKeystriderView, m_pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pView);
+    int nVersion = 7;
+    for (const char* pszAddress : {"C:\\Windows\\System32\\calc.exe", "\\\\host\\share\\setup.exe",
+                                   "file:///C:/Windows/System32/calc.exe", "cmd.exe /c del x", ""})
+    {
+        std::string version = "1." + std::to_string(++nVersion);
+        m_server.Serve(m_strPath, PadText(version.c_str(), pszAddress));
+        m_pFrame->StartUpdateCheck();
+        ASSERT_TRUE(WaitForDownload());
+        ASSERT_TRUE(m_pFrame->m_bNewVersion) << pszAddress;
+        EXPECT_EQ(CString(pszAddress), m_pFrame->m_strDownloadURL);
+        EXPECT_STREQ(KS_MAKER_SITE_URL, LinkTarget::Of(pView->GetDlgItem(IDC_UPDATE_LINK)).GetString())
+            << pszAddress;
+        m_pFrame->m_tmPadFile = CTime(0); // the next copy may keep the modification time
+    }
+    m_server.Serve(m_strPath, PadText("1.20", "HTTPS://dl.example/k.zip"));
+    m_pFrame->StartUpdateCheck();
+    ASSERT_TRUE(WaitForDownload());
+    EXPECT_STREQ(L"HTTPS://dl.example/k.zip", LinkTarget::Of(pView->GetDlgItem(IDC_UPDATE_LINK)).GetString());
 }
 
 TEST_F(FrameUpdateTest, AFailedDownloadLeavesTheFileAndTheFrameAlone)
