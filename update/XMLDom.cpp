@@ -88,6 +88,10 @@ BOOL CXML::LoadFromText(const wchar_t* pszText, const wchar_t* pszStartName)
         doc.Get() == nullptr)
         return FALSE;
 
+    // The text comes from the network: it must not make the DOM read local files or fetch other
+    // addresses through external entities or a document type.
+    doc->put_resolveExternals(VARIANT_FALSE);
+
     Bstr text(pszText != nullptr ? pszText : L"");
     VARIANT_BOOL loaded = VARIANT_FALSE;
     if (text.Get() == nullptr || FAILED(doc->loadXML(text.Get(), &loaded)) || loaded == VARIANT_FALSE)

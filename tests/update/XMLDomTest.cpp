@@ -1,9 +1,10 @@
 // Loading through the platform DOM: local names, element text with its descendants, attributes,
-// the start name, rejected text, and the depth bound.
+// the start name, rejected text, the depth bound, and no external entities.
 #include <gtest/gtest.h>
 
 #include "tests/update/XMLTestSupport.h"
 
+#include <cstdio>
 #include <string>
 
 TEST(XMLDomTest, ElementsGetLocalNamesAndTheTextOfAllTheirDescendants)
@@ -91,4 +92,46 @@ TEST(XMLDomTest, ElementsBelowTheDepthBoundAreNotBuilt)
         EXPECT_EQ(CXML::kMaxDepth, TreeDepth(root));
         EXPECT_STREQ(L"deep", root.GetText());
     }
+}
+
+// The update file comes from the network: an external entity or document type naming a local file
+// must not bring that file's content into the tree (the DOM does not resolve them).
+TEST(XMLDomTest, ExternalEntitiesAndDocumentTypesDoNotReadLocalFiles)
+{
+    ComScope com;
+    wchar_t dir[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, dir);
+    std::wstring secret =
+        std::wstring(dir) + L"ks_xml_secret_" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    std::wstring dtd = secret + L".dtd";
+    FILE* f = _wfopen(secret.c_str(), L"wb");
+    ASSERT_NE(nullptr, f);
+    fputs("SECRET", f);
+    fclose(f);
+    f = _wfopen(dtd.c_str(), L"wb");
+    ASSERT_NE(nullptr, f);
+    fputs("<!ENTITY y \"SECRET\">", f);
+    fclose(f);
+    auto url = [](std::wstring path)
+    {
+        for (wchar_t& ch : path)
+            if (ch == L'\\')
+                ch = L'/';
+        return L"file:///" + path;
+    };
+
+    const std::wstring texts[] = {
+        L"<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY x SYSTEM \"" + url(secret) +
+            L"\">]><r><Program_Version>1.7&x;</Program_Version></r>",
+        L"<?xml version=\"1.0\"?><!DOCTYPE r SYSTEM \"" + url(dtd) +
+            L"\"><r><Program_Version>1.7&y;</Program_Version></r>",
+    };
+    for (const std::wstring& text : texts)
+    {
+        CXML root;
+        root.LoadFromText(text.c_str(), nullptr);
+        EXPECT_EQ(std::wstring::npos, DumpTree(root).find(L"SECRET")) << text;
+    }
+    DeleteFileW(secret.c_str());
+    DeleteFileW(dtd.c_str());
 }
