@@ -88,6 +88,13 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
             {
                 return 1; // out of memory for the handle map: the creation is refused
             }
+            // Bound: the hook's work is done. Taken off now, it costs nothing to the windows created
+            // during this one's creation (a dialog's controls, a frame's bars).
+            HHOOK hHook = t_hHookCbt;
+            t_hHookCbt = nullptr;
+            const LRESULT lResult = ::CallNextHookEx(hHook, code, wParam, lParam);
+            ::UnhookWindowsHookEx(hHook);
+            return lResult;
         }
     }
     return ::CallNextHookEx(t_hHookCbt, code, wParam, lParam);

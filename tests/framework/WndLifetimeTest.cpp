@@ -101,6 +101,58 @@ TEST(WndLifetimeTest, FailedCreationLeavesNoBoundWindow)
     EXPECT_TRUE(wnd.DestroyWindow());
 }
 
+namespace
+{
+// Creates, in its own WM_CREATE, a system control without an object, then a child of ours, then
+// another system control.
+class CNestingWnd : public CWnd
+{
+public:
+    HWND hPlainBefore = nullptr;
+    HWND hPlainAfter = nullptr;
+    CLifeWnd child;
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (CWnd::OnCreate(lpcs) == -1)
+            return -1;
+        hPlainBefore =
+            ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, m_hWnd, nullptr, nullptr, nullptr);
+        child.CreateEx(0, nullptr, L"child", WS_CHILD, 0, 0, 20, 20, m_hWnd, nullptr);
+        hPlainAfter =
+            ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, m_hWnd, nullptr, nullptr, nullptr);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNestingWnd, CWnd)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+} // namespace
+
+// Windows made while another one is being created: each object gets its own window, windows made
+// without an object stay unbound, and creating goes on working afterwards.
+TEST(WndLifetimeTest, WindowsCreatedDuringAnothersCreationBindOnlyTheirOwnObjects)
+{
+    g_log.clear();
+    CNestingWnd outer;
+    ASSERT_NE(nullptr, CreatePopup(outer));
+    EXPECT_EQ(&outer, CWnd::FromHandlePermanent(outer.m_hWnd));
+    ASSERT_NE(nullptr, outer.child.m_hWnd);
+    EXPECT_EQ(&outer.child, CWnd::FromHandlePermanent(outer.child.m_hWnd));
+    ASSERT_NE(nullptr, outer.hPlainBefore);
+    ASSERT_NE(nullptr, outer.hPlainAfter);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(outer.hPlainBefore));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(outer.hPlainAfter));
+    EXPECT_EQ((std::vector<std::string>{"create 1"}), g_log); // the child was bound at its WM_CREATE
+
+    CLifeWnd next;
+    ASSERT_NE(nullptr, CreatePopup(next));
+    EXPECT_EQ(&next, CWnd::FromHandlePermanent(next.m_hWnd));
+    EXPECT_TRUE(next.DestroyWindow());
+    EXPECT_TRUE(outer.DestroyWindow());
+}
+
 TEST(WndLifetimeTest, DeletingTheObjectFirstUnbindsThenDestroysTheWindow)
 {
     g_log.clear();
