@@ -138,3 +138,15 @@ void CKeystriderApp::PreLoadState()
 }
 
 void CKeystriderApp::OnAppAbout() {}
+
+void CKeystriderApp::OnFileNew()
+{
+    if (m_pMainWnd == nullptr)
+        CWinAppEx::OnFileNew();
+}
+
+void CKeystriderApp::OnFileOpen()
+{
+    if (m_pMainWnd == nullptr)
+        CWinAppEx::OnFileOpen();
+}

@@ -27,6 +27,12 @@ public:
     // "Keystrider" property; null when none does.
     static HWND FindFirstInstanceWindow();
 
+    // ID_FILE_NEW and ID_FILE_OPEN: the framework's own handlers, which make the one document with its
+    // frame and view at start. Once the main window exists the keys Ctrl+N and Ctrl+O change nothing:
+    // the framework would set up the running view a second time.
+    void OnFileNew();
+    void OnFileOpen();
+
 protected:
     void OnAppAbout();
 

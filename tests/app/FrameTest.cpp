@@ -151,6 +151,23 @@ void CALLBACK ExitWhileTheBoxIsOpen(HWND, UINT, UINT_PTR idEvent, DWORD)
         ::PostMessageW(hBox, WM_COMMAND, IDNO, 0);
 }
 
+BOOL CALLBACK CountDialog(HWND hWnd, LPARAM lParam)
+{
+    wchar_t szClass[16] = {};
+    ::GetClassNameW(hWnd, szClass, 16);
+    if (::lstrcmpW(szClass, L"#32770") == 0)
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+// The top-level dialog windows of the test's thread (the pop-up is one), shown or not.
+int CountThreadDialogs()
+{
+    int nCount = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountDialog, reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}
+
 class FrameTest : public ::testing::Test
 {
 protected:
@@ -437,6 +454,19 @@ TEST_F(FrameTest, NoExitWhileAMessageBoxOfTheViewIsOpen)
     ASSERT_TRUE(::IsWindow(hFrame));
     EXPECT_TRUE(m_pFrame->IsWindowEnabled());
     EXPECT_EQ(pList->GetItemCount(), nRows); // answered No
+}
+
+TEST_F(FrameTest, CtrlNLeavesTheRunningWindowAlone)
+{
+    // The accelerators turn Ctrl+N into ID_FILE_NEW: the one document keeps its view, which is not set
+    // up a second time (that would make a second pop-up and leave the first behind).
+    CView* pView = m_pFrame->GetActiveView();
+    ASSERT_NE(pView, nullptr);
+    const int nDialogs = CountThreadDialogs();
+    TypeCtrlKey(pView->GetSafeHwnd(), 'N');
+    EXPECT_EQ(GetMainFrame(), m_pFrame);
+    EXPECT_EQ(m_pFrame->GetActiveView(), pView);
+    EXPECT_EQ(CountThreadDialogs(), nDialogs);
 }
 
 // Runs last in this suite: the frame is gone afterwards (a later test makes a new one).
