@@ -1,6 +1,7 @@
-// CBSCallbackImpl: progress reports to the frame and the cancel test on every report.
+// CBSCallbackImpl: progress reports to the frame, and the cancel and size tests on every report.
 #include "update/BSCallback.h"
 
+#include "update/PadFile.h"
 #include "update/UpdateDownload.h"
 
 CBSCallbackImpl::CBSCallbackImpl(HWND hNotifyWnd, HANDLE hCancelEvent)
@@ -58,7 +59,11 @@ STDMETHODIMP CBSCallbackImpl::OnProgress(ULONG ulProgress, ULONG ulProgressMax, 
         BindProgressInfo info = {ulProgress, ulProgressMax, ulStatusCode, pszStatusText};
         SendMessageW(m_hNotifyWnd, WM_UPDATE_PROGRESS, 0, reinterpret_cast<LPARAM>(&info));
     }
-    if (m_hCancelEvent != nullptr && WaitForSingleObject(m_hCancelEvent, 0) == WAIT_OBJECT_0)
+    // Data beyond the update file's size bound is no update description (a hostile or broken server
+    // could send without end): the download is aborted as a cancel is.
+    bool bTooLarge = ulStatusCode >= BINDSTATUS_BEGINDOWNLOADDATA &&
+                     ulStatusCode <= BINDSTATUS_ENDDOWNLOADDATA && ulProgress > kMaxPadFileBytes;
+    if (bTooLarge || (m_hCancelEvent != nullptr && WaitForSingleObject(m_hCancelEvent, 0) == WAIT_OBJECT_0))
     {
         if (m_hNotifyWnd != nullptr)
             SendMessageW(m_hNotifyWnd, WM_UPDATE_PROGRESS, 0, 0);

@@ -1,5 +1,5 @@
 // CBSCallbackImpl: the download's binding-status callback: forwards progress to the frame and aborts
-// the download once the cancel event is signalled.
+// the download once the cancel event is signalled or the data passes the update file's size bound.
 #pragma once
 
 #include <windows.h>

@@ -236,3 +236,18 @@ TEST(UpdateDownloadTest, StatusCodesOutsideOneTo33ReachTheWindowAs34)
     EXPECT_EQ(S_OK, callback.OnProgress(1, 2, 1, nullptr));
     EXPECT_EQ((std::vector<ULONG>{34, 34, 33, 1}), window.m_statusCodes);
 }
+
+// A server that sends more than an update file can hold (perhaps without end) is cut off at the first
+// report of data beyond the bound, as a cancel would; data up to it passes.
+TEST(UpdateDownloadTest, DataBeyondTheSizeBoundAbortsTheDownload)
+{
+    NotifyWindow window;
+    CBSCallbackImpl callback(window.m_hWnd, nullptr);
+    const ULONG nBound = static_cast<ULONG>(kMaxPadFileBytes);
+    EXPECT_EQ(S_OK, callback.OnProgress(nBound, 0, BINDSTATUS_DOWNLOADINGDATA, nullptr));
+    EXPECT_EQ(S_OK, callback.OnProgress(nBound + 1, 0, BINDSTATUS_CONNECTING, nullptr));
+    EXPECT_EQ(0, window.m_nCancelReports);
+    for (ULONG code : {BINDSTATUS_BEGINDOWNLOADDATA, BINDSTATUS_DOWNLOADINGDATA, BINDSTATUS_ENDDOWNLOADDATA})
+        EXPECT_EQ(E_ABORT, callback.OnProgress(nBound + 1, 0, code, nullptr)) << code;
+    EXPECT_EQ(3, window.m_nCancelReports);
+}
