@@ -63,7 +63,10 @@ STDMETHODIMP CBSCallbackImpl::OnProgress(ULONG ulProgress, ULONG ulProgressMax, 
     // could send without end): the download is aborted as a cancel is.
     bool bTooLarge = ulStatusCode >= BINDSTATUS_BEGINDOWNLOADDATA &&
                      ulStatusCode <= BINDSTATUS_ENDDOWNLOADDATA && ulProgress > kMaxPadFileBytes;
-    if (bTooLarge || (m_hCancelEvent != nullptr && WaitForSingleObject(m_hCancelEvent, 0) == WAIT_OBJECT_0))
+    bool bSignalled = m_hCancelEvent != nullptr && WaitForSingleObject(m_hCancelEvent, 0) == WAIT_OBJECT_0;
+    if (bSignalled)
+        m_bCancelled = true;
+    if (bTooLarge || bSignalled)
     {
         if (m_hNotifyWnd != nullptr)
             SendMessageW(m_hNotifyWnd, WM_UPDATE_PROGRESS, 0, 0);

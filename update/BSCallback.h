@@ -26,8 +26,12 @@ public:
                                  STGMEDIUM* pStgMed) override;
     STDMETHODIMP OnObjectAvailable(REFIID riid, IUnknown* pUnknown) override;
 
+    // Whether a report found the cancel event signalled (and so aborted the download).
+    bool IsCancelled() const { return m_bCancelled; }
+
 private:
     ULONG m_nRefCount = 1;
     HWND m_hNotifyWnd;
     HANDLE m_hCancelEvent;
+    bool m_bCancelled = false;
 };

@@ -206,6 +206,35 @@ TEST(UpdateDownloadTest, ASignalledCancelEventAbortsTheDownload)
     CloseHandle(hCancel);
 }
 
+// Closing the window stops waiting for a download stuck in connecting, and the frame with its block and
+// its event goes away: once the cancel is given, the worker leaves the block alone whenever it ends.
+TEST(UpdateDownloadTest, AfterACancelTheWorkerLeavesTheBlockAlone)
+{
+    LoopbackServer server;
+    ASSERT_NE(0, server.Port());
+    std::string path = FreshPath("pad_keystrider.xml");
+    server.Serve(path, kPadText);
+    server.Hold(path);
+    NotifyWindow window;
+    HANDLE hCancel = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    UpdateThreadParam block;
+    block.m_hNotifyWnd = window.m_hWnd;
+    block.m_hCancelEvent = hCancel;
+    block.m_strURL = server.Url(path).c_str();
+    std::thread worker(UpdateCheckThreadProc, &block);
+    for (DWORD dwStart = GetTickCount(); server.RequestCount(path) == 0 && GetTickCount() - dwStart < 10000;)
+        Sleep(10);
+    EXPECT_EQ(1, server.RequestCount(path));
+
+    SetEvent(hCancel);
+    CloseHandle(hCancel);
+    block.m_strCacheFile = L"no longer the worker's"; // stands for the frame's freed memory
+    server.Release();
+    EXPECT_TRUE(window.WaitForDownloaded());
+    worker.join();
+    EXPECT_EQ(CString(L"no longer the worker's"), block.m_strCacheFile);
+}
+
 TEST(UpdateDownloadTest, TheCallbackAnswersItsTwoInterfacesAndNeverDestroysItself)
 {
     CBSCallbackImpl callback(nullptr, nullptr);
