@@ -90,6 +90,15 @@ void Download(UpdateThreadParam& block, NotifyWindow& window)
     worker.join();
 }
 
+// Runs the worker on the address with a window of its own; the block's cache-file name tells the result.
+void DownloadFrom(UpdateThreadParam& block, const std::wstring& url)
+{
+    NotifyWindow window;
+    block.m_hNotifyWnd = window.m_hWnd;
+    block.m_strURL = url.c_str();
+    Download(block, window);
+}
+
 // A path no earlier run has put into the internet cache.
 std::string FreshPath(const char* pszName)
 {
@@ -131,20 +140,14 @@ TEST(UpdateDownloadTest, AMissingFileAnErrorPageOrAClosedPortLeavesAnEmptyName)
 {
     LoopbackServer server;
     ASSERT_NE(0, server.Port());
-    NotifyWindow window;
     UpdateThreadParam block;
-    block.m_hNotifyWnd = window.m_hWnd;
-    block.m_strURL = server.Url(FreshPath("missing.xml")).c_str();
     block.m_strCacheFile = L"left from the last download";
-    Download(block, window);
+    DownloadFrom(block, server.Url(FreshPath("missing.xml")));
     EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
 
     std::string path = FreshPath("moved.xml");
     server.Serve(path, "<html><head><title>Moved</title></head><body>Gone</body></html>");
-    NotifyWindow window1;
-    block.m_hNotifyWnd = window1.m_hWnd;
-    block.m_strURL = server.Url(path).c_str();
-    Download(block, window1);
+    DownloadFrom(block, server.Url(path));
     EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
 
     NotifyWindow window2;
@@ -165,11 +168,8 @@ TEST(UpdateDownloadTest, TheWorkerKeepsANamespacedDescriptionAndRefusesAnOversiz
     const char kNamespaced[] = "<?xml version=\"1.0\"?><p:XML_DIZ_INFO xmlns:p=\"urn:pad\"><p:Program_Info>"
                                "<p:Program_Version>1.7</p:Program_Version></p:Program_Info></p:XML_DIZ_INFO>";
     server.Serve(path, kNamespaced);
-    NotifyWindow window;
     UpdateThreadParam block;
-    block.m_hNotifyWnd = window.m_hWnd;
-    block.m_strURL = server.Url(path).c_str();
-    Download(block, window);
+    DownloadFrom(block, server.Url(path));
     ASSERT_FALSE(block.m_strCacheFile.IsEmpty());
     EXPECT_EQ(kNamespaced, FileText(block.m_strCacheFile));
 
@@ -177,10 +177,7 @@ TEST(UpdateDownloadTest, TheWorkerKeepsANamespacedDescriptionAndRefusesAnOversiz
     std::string text = kPadText;
     text.insert(text.find("</XML_DIZ_INFO>"), std::string(static_cast<size_t>(kMaxPadFileBytes), ' '));
     server.Serve(big, text);
-    NotifyWindow window1;
-    block.m_hNotifyWnd = window1.m_hWnd;
-    block.m_strURL = server.Url(big).c_str();
-    Download(block, window1);
+    DownloadFrom(block, server.Url(big));
     EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
     EXPECT_EQ(1, server.RequestCount(big));
 }
