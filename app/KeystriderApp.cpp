@@ -54,6 +54,9 @@ BOOL CKeystriderApp::InitInstance()
     {
         if (hMutex != nullptr)
             ::CloseHandle(hMutex);
+        // This process ends now: the store it read at start must not be written back at its exit over
+        // the file that the first instance keeps.
+        m_ShortCutConfig.m_strConfigFilePath.Empty();
         HWND hFirst = FindFirstInstanceWindow();
         if (hFirst == nullptr)
             return FALSE;

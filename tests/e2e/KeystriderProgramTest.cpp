@@ -116,11 +116,24 @@ TEST_F(KeystriderProgramTest, SecondStartShowsTheHiddenFirstWindowAndEnds)
     StartProgram();
     ASSERT_TRUE(WaitForVisibility(2));
 
+    // The second process leaves the configuration file alone: it belongs to the first instance.
+    const FILETIME ftOld = {0x12345000, 0x01C0A000};
+    HANDLE hFile = ::CreateFileW(KeystriderConfigFile().c_str(), FILE_WRITE_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(::SetFileTime(hFile, nullptr, nullptr, &ftOld));
+    ::CloseHandle(hFile);
+
     ChildProcess second;
     ASSERT_TRUE(second.Start(TestBinPath(L"Keystrider.exe"), L""));
     ASSERT_TRUE(second.WaitForExit(kProgramExitTimeoutMs)) << "the second instance kept running";
     EXPECT_TRUE(WaitForVisibility(0, 3000));
     EXPECT_TRUE(m_program.IsRunning());
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(::GetFileAttributesExW(KeystriderConfigFile().c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.ftLastWriteTime.dwLowDateTime, ftOld.dwLowDateTime);
+    EXPECT_EQ(data.ftLastWriteTime.dwHighDateTime, ftOld.dwHighDateTime);
     ExitProgram();
 }
 
