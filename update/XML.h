@@ -36,6 +36,7 @@ public:
     ~CXML() override;
 
     BOOL Load(CTextFile* pFile, const wchar_t* pszStartName);
+    // Through the platform DOM; 0 for a text the DOM rejects and for one that declares a document type.
     BOOL LoadFromText(const wchar_t* pszText, const wchar_t* pszStartName);
     // The node (pNode or below) whose qualified name is pszStartName; the caller releases it.
     IXMLDOMNode* FindNode(IXMLDOMNode* pNode, const wchar_t* pszStartName);

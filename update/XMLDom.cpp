@@ -4,6 +4,8 @@
 #include <ole2.h>
 #include <msxml2.h>
 
+#include <cwchar>
+
 namespace
 {
 // MinGW ships no import library entries for these two, so they are spelled out here.
@@ -70,6 +72,37 @@ private:
     Bstr& operator=(const Bstr&) = delete;
 };
 
+// The position just behind the first pszEnd from p on; null when there is none.
+const wchar_t* SkipPast(const wchar_t* p, const wchar_t* pszEnd)
+{
+    const wchar_t* pEnd = wcsstr(p, pszEnd);
+    return pEnd != nullptr ? pEnd + wcslen(pszEnd) : nullptr;
+}
+
+// Whether the text declares a document type: any "<!" that opens neither a comment nor a CDATA section
+// (outside a document type, markup declarations are errors anyway). Comments, CDATA sections and
+// processing instructions are passed over whole, so text that only speaks of one does not count. One
+// pass over the text.
+bool DeclaresDocumentType(const wchar_t* pszText)
+{
+    for (const wchar_t* p = wcschr(pszText, L'<'); p != nullptr; p = wcschr(p, L'<'))
+    {
+        if (wcsncmp(p, L"<!--", 4) == 0)
+            p = SkipPast(p + 4, L"-->");
+        else if (wcsncmp(p, L"<![CDATA[", 9) == 0)
+            p = SkipPast(p + 9, L"]]>");
+        else if (p[1] == L'?')
+            p = SkipPast(p + 2, L"?>");
+        else if (p[1] == L'!')
+            return true;
+        else
+            ++p;
+        if (p == nullptr)
+            return false;
+    }
+    return false;
+}
+
 // The next sibling of pNode, or null (also when the call fails).
 IXMLDOMNode* NextSibling(IXMLDOMNode* pNode)
 {
@@ -82,15 +115,31 @@ IXMLDOMNode* NextSibling(IXMLDOMNode* pNode)
 
 BOOL CXML::LoadFromText(const wchar_t* pszText, const wchar_t* pszStartName)
 {
+    // The text comes from the network. A document type could define internal entities: one long entity
+    // referenced many times turns a file of a few hundred kilobytes into gigabytes of text while the DOM
+    // builds and reads the tree, on the user-interface thread. An update description needs no document
+    // type, so such a text is not handed to the DOM; the fallback parser, which expands no entities,
+    // reads it instead.
+    if (pszText != nullptr && DeclaresDocumentType(pszText))
+        return FALSE;
+
     ComRef<IXMLDOMDocument2> doc;
     if (FAILED(CoCreateInstance(kClsidDOMDocument, nullptr, CLSCTX_INPROC_SERVER, kIidIXMLDOMDocument2,
                                 reinterpret_cast<void**>(&doc))) ||
         doc.Get() == nullptr)
         return FALSE;
 
-    // The text comes from the network: it must not make the DOM read local files or fetch other
-    // addresses through external entities or a document type.
+    // The DOM resolves nothing outside the text (external entities would have it read local files or
+    // fetch other addresses); where it honours ProhibitDTD (Wine's ignores it), it refuses a document
+    // type itself as well.
     doc->put_resolveExternals(VARIANT_FALSE);
+    VARIANT prohibit;
+    VariantInit(&prohibit);
+    prohibit.vt = VT_BOOL;
+    prohibit.boolVal = VARIANT_TRUE;
+    Bstr prohibitDTD(L"ProhibitDTD");
+    if (prohibitDTD.Get() != nullptr)
+        doc->setProperty(prohibitDTD.Get(), prohibit);
 
     Bstr text(pszText != nullptr ? pszText : L"");
     VARIANT_BOOL loaded = VARIANT_FALSE;

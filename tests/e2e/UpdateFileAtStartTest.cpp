@@ -1,5 +1,6 @@
 // Keystrider.exe with an update-description file already in its data folder: a newer version that it
-// announces is shown in the pop-up right after start; a file of the program's own version shows nothing.
+// announces is shown in the pop-up right after start; a file of the program's own version shows nothing;
+// a file whose document type would expand to gigabytes does not hold the start up.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/KeystriderProgram.h"
 
@@ -12,13 +13,19 @@ namespace
 {
 const int kInfoCaption = 1012; // the pop-up's text
 
-void PutUpdateFile(const char* pszVersion)
+void PutUpdateFileText(const std::string& text)
 {
     ::CreateDirectoryW(KeystriderDataFolder().c_str(), nullptr);
     std::ofstream out((KeystriderDataFolder() + L"\\pad_keystrider.xml").c_str(), std::ios::binary);
-    out << "<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>" << pszVersion
-        << "</Program_Version></Program_Info><Web_Info><Download_URLs><Primary_Download_URL>"
-           "http://dl.example/k.zip</Primary_Download_URL></Download_URLs></Web_Info></XML_DIZ_INFO>";
+    out << text;
+}
+
+void PutUpdateFile(const char* pszVersion)
+{
+    PutUpdateFileText(
+        std::string("<?xml version=\"1.0\"?><XML_DIZ_INFO><Program_Info><Program_Version>") + pszVersion +
+        "</Program_Version></Program_Info><Web_Info><Download_URLs><Primary_Download_URL>"
+        "http://dl.example/k.zip</Primary_Download_URL></Download_URLs></Web_Info></XML_DIZ_INFO>");
 }
 
 struct PopupSearch
@@ -91,4 +98,29 @@ TEST_F(UpdateFileAtStartTest, TheProgramsOwnVersionShowsNothing)
            ::GetTickCount() - dwStart < kProgramStartTimeoutMs)
         ::Sleep(100);
     EXPECT_EQ(L"", WaitForPopupText(m_program.Id(), 2000));
+}
+
+// 230 KB: one entity of 50,000 characters, referenced 60,000 times, is 3 billion characters to a DOM
+// that expands it; read on the user-interface thread before the message loop, it would keep the
+// window from answering for many minutes.
+TEST_F(UpdateFileAtStartTest, AFileWhoseDocumentTypeExpandsToGigabytesDoesNotHoldTheStartUp)
+{
+    std::string text = "<?xml version=\"1.0\"?><!DOCTYPE XML_DIZ_INFO [<!ENTITY e \"" +
+                       std::string(50000, 'x') +
+                       "\">]><XML_DIZ_INFO><Program_Info><Program_Version>1.6</Program_Version>"
+                       "<Program_Change_Info>";
+    for (int i = 0; i < 60000; ++i)
+        text += "&e;";
+    text += "</Program_Change_Info></Program_Info></XML_DIZ_INFO>";
+    PutUpdateFileText(text);
+    ASSERT_TRUE(m_program.Start(TestBinPath(L"Keystrider.exe"), L""));
+
+    HWND hWnd = nullptr;
+    const DWORD dwStart = ::GetTickCount();
+    while ((hWnd = FindKeystriderWindow()) == nullptr && ::GetTickCount() - dwStart < kProgramStartTimeoutMs)
+        ::Sleep(100);
+    ASSERT_NE(nullptr, hWnd);
+    // The window exists before the file is read; it answers once the start-up has ended.
+    DWORD_PTR dwResult = 0;
+    EXPECT_NE(0, ::SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, kProgramStartTimeoutMs, &dwResult));
 }

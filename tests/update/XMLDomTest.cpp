@@ -1,5 +1,5 @@
 // Loading through the platform DOM: local names, element text with its descendants, attributes,
-// the start name, rejected text, the depth bound, and no external entities.
+// the start name, rejected text, no document type, the depth bound, and no external entities.
 #include <gtest/gtest.h>
 
 #include "tests/update/XMLTestSupport.h"
@@ -11,14 +11,13 @@ TEST(XMLDomTest, ElementsGetLocalNamesAndTheTextOfAllTheirDescendants)
 {
     ComScope com;
     CXML root;
-    ASSERT_TRUE(
-        root.LoadFromText(L"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- c -->\n<!DOCTYPE p:PAD>\n"
-                          L"<p:PAD xmlns:p=\"urn:pad\" v='1' b=\"x&amp;lt;y\">"
-                          L"<p:Program_Version>1.7</p:Program_Version>"
-                          L"<Info>x<b>y</b></Info>"
-                          L"<Note>a &amp; b<!-- no --><![CDATA[<c>]]></Note>"
-                          L"</p:PAD>",
-                          nullptr));
+    ASSERT_TRUE(root.LoadFromText(L"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- c -->\n"
+                                  L"<p:PAD xmlns:p=\"urn:pad\" v='1' b=\"x&amp;lt;y\">"
+                                  L"<p:Program_Version>1.7</p:Program_Version>"
+                                  L"<Info>x<b>y</b></Info>"
+                                  L"<Note>a &amp; b<!-- no --><![CDATA[<c>]]></Note>"
+                                  L"</p:PAD>",
+                                  nullptr));
     // The attribute "&amp;lt;" is "&lt;" to the DOM, and "<" once decoded here; xmlns:p is named p.
     EXPECT_EQ(L"PAD[b=x<y,p=urn:pad,v=1]{1.7xya & b<c>}(Program_Version{1.7} Info{xy}(b{y}) Note{a & b<c>})",
               DumpTree(root));
@@ -73,6 +72,27 @@ TEST(XMLDomTest, TextTheDomRejectsLeavesTheNodeAsItWas)
         EXPECT_EQ(L"kept{old}", DumpTree(node)) << text;
     }
     EXPECT_FALSE(node.LoadFromText(nullptr, nullptr));
+}
+
+// A document type can define entities that the DOM expands, a small file to gigabytes; so a document
+// carrying one is refused wherever it stands among the prolog's comments and instructions. Comments
+// and character data that merely speak of one are read.
+TEST(XMLDomTest, ADocumentWithADocumentTypeIsRefused)
+{
+    ComScope com;
+    CXML node;
+    node.SetName(L"kept");
+    const wchar_t* refused[] = {
+        L"<!DOCTYPE r [<!ENTITY e \"v\">]><r>&e;</r>",
+        L"\xFEFF<?xml version=\"1.0\"?>\n<!-- c -->\n<?pi x?>\n<!DOCTYPE r>\n<r>1</r>"};
+    for (const wchar_t* text : refused)
+    {
+        EXPECT_FALSE(node.LoadFromText(text, nullptr)) << text;
+        EXPECT_EQ(L"kept", DumpTree(node)) << text;
+    }
+    ASSERT_TRUE(node.LoadFromText(L"<!-- <!DOCTYPE r> --><?pi <!DOCTYPE r>?><r><![CDATA[<!DOCTYPE r>]]></r>",
+                                  nullptr));
+    EXPECT_EQ(L"r{<!DOCTYPE r>}", DumpTree(node));
 }
 
 TEST(XMLDomTest, ElementsBelowTheDepthBoundAreNotBuilt)

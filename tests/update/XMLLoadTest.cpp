@@ -160,6 +160,14 @@ TEST(XMLLoadTest, AFileTheDomRejectsIsReadByTheFallbackParser)
     EXPECT_TRUE(LoadFile(node, text, 3));
     EXPECT_EQ(kPadFields, Fields(node));
 
+    // A document type: the DOM refuses it, and the fallback parser expands no entity.
+    CXML typed;
+    EXPECT_TRUE(LoadFile(
+        typed,
+        L"<!DOCTYPE r [<!ENTITY e \"expanded\">]><r><Program_Version>1.7</Program_Version><a>&e;</a></r>",
+        3));
+    EXPECT_EQ(L"r(Program_Version{1.7} a{&e;})", DumpTree(typed));
+
     // Neither loader finds a root: 0, and every field reads as empty.
     const wchar_t* hopeless[] = {L"", L"<?xml version=\"1.0\"?>", L"\x0001\x0002 binary junk", L"<!-- -->"};
     for (const wchar_t* junk : hopeless)
