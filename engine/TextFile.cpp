@@ -14,7 +14,7 @@ CTextFile::~CTextFile()
     free(m_pReadBuffer);
 }
 
-bool CTextFile::Open(const wchar_t* pszPath, UINT nMode)
+bool CTextFile::Open(const wchar_t* pszPath, UINT nMode, bool bQuiet)
 {
     Close();
     if (pszPath == nullptr || pszPath[0] == L'\0')
@@ -34,6 +34,8 @@ bool CTextFile::Open(const wchar_t* pszPath, UINT nMode)
     FILE* pFile = nullptr;
     if (_wfopen_s(&pFile, pszPath, pszOpen) != 0 || pFile == nullptr)
     {
+        if (bQuiet)
+            return false;
         CString strMessage;
         strMessage.Format(L"The file \"%s\" cannot be opened.", pszPath);
         AfxMessageBox(strMessage, MB_OK);

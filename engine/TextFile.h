@@ -26,8 +26,9 @@ public:
     CTextFile& operator=(const CTextFile&) = delete;
 
     // False for an empty path and, silently, for a read-mode path that does not exist; every other
-    // failure shows "The file "%s" cannot be opened." first.
-    bool Open(const wchar_t* pszPath, UINT nMode);
+    // failure shows "The file "%s" cannot be opened." first, unless bQuiet (on a worker thread, where a
+    // message box would have no owner and would hold the worker up).
+    bool Open(const wchar_t* pszPath, UINT nMode, bool bQuiet = false);
     // Closes the stream; false when the runtime could not flush what was written.
     bool Close();
 

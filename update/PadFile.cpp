@@ -43,7 +43,7 @@ BOOL HoldsUpdateDescription(const wchar_t* pszPath)
     if (pszPath == nullptr || pszPath[0] == L'\0' || CTextFile::GetFileSize(pszPath) > kMaxPadFileBytes)
         return FALSE;
     CTextFile file;
-    if (!file.Open(pszPath, TEXT_MODE_READ))
+    if (!file.Open(pszPath, TEXT_MODE_READ, true))
         return FALSE;
     CXML xml;
     if (!xml.Load(&file, nullptr))

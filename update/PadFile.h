@@ -13,7 +13,8 @@ const unsigned long long kMaxPadFileBytes = 256 * 1024;
 
 // Whether the file at pszPath can be an update description: within kMaxPadFileBytes and naming a
 // Program_Version. Reads through the platform DOM when COM is initialised on the calling thread,
-// through the tolerant parser otherwise.
+// through the tolerant parser otherwise. The update worker's check: a file that cannot be opened is
+// refused without a message box.
 BOOL HoldsUpdateDescription(const wchar_t* pszPath);
 
 // Reads the file at pszPath unless its modification time is tmPadFile (that version was handled

@@ -1,6 +1,7 @@
 // The update worker against a real HTTP server on 127.0.0.1: the file arrives in the cache, failures
 // leave an empty name, progress reaches the notify window and the cancel event aborts.
 #include "tests/updatecheck/LoopbackServer.h"
+#include "tests/support/TempFolder.h"
 #include "update/BSCallback.h"
 #include "update/PadFile.h"
 #include "update/UpdateDownload.h"
@@ -180,6 +181,26 @@ TEST(UpdateDownloadTest, TheWorkerKeepsANamespacedDescriptionAndRefusesAnOversiz
     DownloadFrom(block, server.Url(big));
     EXPECT_TRUE(block.m_strCacheFile.IsEmpty());
     EXPECT_EQ(1, server.RequestCount(big));
+}
+
+// The check runs on the worker, where a message box would have no owner and would hold the worker up
+// (and with it the frame's closing and every later check): a downloaded file that exists but cannot be
+// opened is refused without one.
+TEST(UpdateDownloadTest, TheWorkersCheckRefusesAFileItCannotOpenWithoutAMessageBox)
+{
+    TempFolder dir;
+    CString strPath = dir.File(L"pad_keystrider.xml");
+    WriteBytes(strPath, kPadText);
+    HANDLE hHeld = CreateFileW(strPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
+    MessageBoxRecorder boxes;
+    BOOL bHolds = TRUE;
+    std::thread worker([&] { bHolds = HoldsUpdateDescription(strPath); });
+    worker.join();
+    CloseHandle(hHeld);
+    EXPECT_FALSE(bHolds);
+    EXPECT_EQ(L"", MessageBoxRecorder::Texts());
+    EXPECT_TRUE(HoldsUpdateDescription(strPath)); // the same file, no longer held
 }
 
 TEST(UpdateDownloadTest, ASignalledCancelEventAbortsTheDownload)
