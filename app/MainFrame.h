@@ -62,7 +62,8 @@ public:
     // The update check (MainFrameUpdate.cpp): starts the download worker unless one runs; reads the
     // update-description file in the data folder, 1 when it announced a newer version.
     void StartUpdateCheck();
-    // Cancels and joins a download still running when the window goes.
+    // Cancels and joins a download still running when the window goes; one that does not end within
+    // a few seconds is let go, and its thread object deletes itself when it ends.
     void EndUpdateCheck();
     int ParsePadFile();
     // The address the download fetches; tests point it at a loopback server (null: the maker's).

@@ -87,28 +87,38 @@ void CMainFrame::EndUpdateCheck()
 {
     if (m_pUpdateThread == nullptr)
         return;
-    // The worker writes into this frame's parameter block and posts to its window: it must be gone
-    // before the frame is. The callback aborts the download at its next progress report, which it
-    // sends to this thread: sent messages are answered while waiting, or the two would wait for
-    // each other.
+    // The worker is cancelled and, for a while, waited for. The callback aborts the download at its
+    // next progress report, which it sends to this thread: sent messages are answered while waiting,
+    // or the two would wait for each other.
     m_evCancelUpdate.SetEvent();
     HANDLE hThread = m_pUpdateThread->m_hThread;
     const DWORD dwStart = GetTickCount();
+    bool bEnded = false;
     for (;;)
     {
         DWORD dwElapsed = GetTickCount() - dwStart;
         if (dwElapsed >= kCancelWaitMs)
-            return; // still connecting: the process ends right after the window, taking the thread along
+            break;
         DWORD dwResult =
             MsgWaitForMultipleObjects(1, &hThread, FALSE, kCancelWaitMs - dwElapsed, QS_SENDMESSAGE);
-        if (dwResult == WAIT_OBJECT_0)
-            break;
+        bEnded = dwResult == WAIT_OBJECT_0;
         if (dwResult != WAIT_OBJECT_0 + 1)
-            return;
+            break;
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE); // answers the sent messages
     }
-    delete m_pUpdateThread;
+    if (bEnded)
+    {
+        delete m_pUpdateThread;
+    }
+    else
+    {
+        // Still connecting: the worker is let go. After the cancel it leaves this frame alone (it works
+        // on copies of the block and on its own handle of the event); its thread object, which it reads
+        // once more as it ends, then deletes itself and closes its handle. Should the thread end just
+        // now, before the flag is set, the object is merely left behind: never freed under the thread.
+        m_pUpdateThread->m_bAutoDelete = TRUE;
+    }
     m_pUpdateThread = nullptr;
 }
 

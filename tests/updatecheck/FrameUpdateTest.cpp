@@ -20,6 +20,8 @@
 
 #include "tests/support/MessagePump.h"
 
+#include <winternl.h>
+
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -50,6 +52,19 @@ std::string FileText(const wchar_t* pszPath)
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// How many handles of the process refer to the kernel object behind hObject (hObject included); 0 when
+// the system cannot tell.
+ULONG HandleCount(HANDLE hObject)
+{
+    using QueryObject = NTSTATUS(NTAPI*)(HANDLE, OBJECT_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+    auto pfnQuery = reinterpret_cast<QueryObject>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+    PUBLIC_OBJECT_BASIC_INFORMATION info = {};
+    if (pfnQuery == nullptr || pfnQuery(hObject, ObjectBasicInformation, &info, sizeof(info), nullptr) < 0)
+        return 0;
+    return info.HandleCount;
 }
 
 class FrameUpdateTest : public testing::Test
@@ -251,6 +266,48 @@ TEST_F(FrameUpdateTest, EndingTheCheckCancelsAndJoinsARunningDownload)
     EXPECT_LT(GetTickCount() - dwStart, 4000u);
     EXPECT_TRUE(m_pFrame->m_UpdateParam.m_strCacheFile.IsEmpty());
     PumpPending(); // the worker's last message finds no download to take
+    EXPECT_EQ(PadText("1.5"), FileText(PadPath()));
+    EXPECT_FALSE(m_pFrame->m_bNewVersion);
+}
+
+// A download that outlasts the wait at closing (a server that does not answer): the frame lets the
+// worker go, and the thread object, with its handle, goes when the worker ends; the worker's last
+// message finds no download to take.
+TEST_F(FrameUpdateTest, AWorkerThatOutlastsTheWaitAtClosingIsLetGoAndReleasedAtItsEnd)
+{
+    WriteBytes(PadPath(), PadText("1.5"));
+    m_server.Serve(m_strPath, PadText("1.7"));
+    m_server.Hold(m_strPath);
+    m_pFrame->StartUpdateCheck();
+    ASSERT_NE(nullptr, m_pFrame->m_pUpdateThread);
+    HANDLE hThread = nullptr;
+    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), m_pFrame->m_pUpdateThread->m_hThread,
+                                GetCurrentProcess(), &hThread, 0, FALSE, DUPLICATE_SAME_ACCESS));
+    EXPECT_EQ(2u, HandleCount(hThread));
+    // The worker's progress reports are answered until the request is there; then it waits for the
+    // answer, and no report comes that could take the cancel.
+    for (DWORD dwStart = GetTickCount();
+         m_server.RequestCount(m_strPath) == 0 && GetTickCount() - dwStart < 10000;)
+    {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpPending();
+    }
+    ASSERT_EQ(1, m_server.RequestCount(m_strPath));
+
+    m_pFrame->EndUpdateCheck();
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(hThread, 0)); // it did outlast the wait
+    EXPECT_EQ(nullptr, m_pFrame->m_pUpdateThread);
+
+    m_server.Release();
+    const DWORD dwStart = GetTickCount();
+    while (MsgWaitForMultipleObjects(1, &hThread, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+           GetTickCount() - dwStart < 30000)
+        PumpPending();
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 0));
+    EXPECT_EQ(1u, HandleCount(hThread)); // only this test's own handle is left
+    CloseHandle(hThread);
+    PumpPending();
+    EXPECT_EQ(nullptr, m_pFrame->m_pUpdateThread);
     EXPECT_EQ(PadText("1.5"), FileText(PadPath()));
     EXPECT_FALSE(m_pFrame->m_bNewVersion);
 }
