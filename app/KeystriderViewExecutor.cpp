@@ -18,6 +18,14 @@ const DWORD kCloseTimeout = 2000;
 
 ShellExecuteFunc g_pfnShellExecute = ShellExecuteW;
 
+// The shell's Open, the one way a command reaches the shell. A file or address longer than the shell
+// accepts is not handed to it: the command does nothing, silently, as every command that fails.
+void OpenWithShell(const wchar_t* pszFile, const wchar_t* pszParameters, int nShow)
+{
+    if (FitsShellFile(pszFile))
+        g_pfnShellExecute(nullptr, L"Open", pszFile, pszParameters, nullptr, nShow);
+}
+
 void ShowMainWindow()
 {
     CWnd* pMainWnd = AfxGetMainWnd();
@@ -99,7 +107,7 @@ void CKeystriderView::ExecuteCommand(const wchar_t* pszCommand, const wchar_t* p
             CloseWindowByTitle(strRest);
         break;
     case COMMAND_OPEN:
-        g_pfnShellExecute(nullptr, L"Open", strFirstWord, strRest, nullptr, SW_SHOW);
+        OpenWithShell(strFirstWord, strRest, SW_SHOW);
         break;
     }
 
@@ -113,7 +121,7 @@ void CKeystriderView::ExecuteCommand(const wchar_t* pszCommand, const wchar_t* p
 void CKeystriderView::ToggleProgram(const wchar_t* pszProgram)
 {
     if (!KillProcessByName(pszProgram))
-        g_pfnShellExecute(nullptr, L"Open", pszProgram, nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(pszProgram, nullptr, SW_SHOWNORMAL);
 }
 
 void CKeystriderView::ShowWindowByTitle(const wchar_t* pszTitle)

@@ -193,6 +193,39 @@ TEST_F(HotKeyDispatchTest, CloseAndToggleWithNothingBehindThemDoNothing)
     EXPECT_TRUE(m_pFrame->IsWindowVisible());
 }
 
+TEST_F(HotKeyDispatchTest, ANameLongerThanTheShellTakesDoesNothingAndTheNextShortcutStillRuns)
+{
+    // Wine's shell overruns a buffer on a name of about a thousand characters and ends the process.
+    const std::wstring strLongest = L"C:\\" + std::wstring(MAX_PATH - 4, L'p'); // one under MAX_PATH
+    const std::wstring commands[] = {
+        L"C:\\" + std::wstring(1000, L'p') + L".exe",
+        L"\"C:\\Program Files\\" + std::wstring(100000, L'p') + L".exe\" -a",
+        L"http://" + std::wstring(1000, L'u'),
+        L"'https://www.example.com/" + std::wstring(100000, L'u') + L"' --new-window",
+        L"Toggle \"C:\\" + std::wstring(1000, L't') + L".exe\"",
+        strLongest + L"x", // MAX_PATH characters: one too many
+        strLongest,
+    };
+    ShortCutList& list = Store().m_ShortCutList;
+    for (const std::wstring& strCommand : commands)
+        list.push_back(NewItem(L"Long", strCommand.c_str(), L"Ctrl + Alt + F18"));
+
+    const UINT nFirstLong = 5; // behind the registrable items of the fixture
+    for (UINT i = 0; i + 1 < std::size(commands); ++i)
+    {
+        HotKey(nFirstLong + i);
+        EXPECT_TRUE(g_shellCalls.empty()) << "command " << i << " reached the shell";
+        g_shellCalls.clear();
+        HotKey(0);
+        ASSERT_EQ(g_shellCalls.size(), 1u);
+        EXPECT_EQ(g_shellCalls[0].strFile, L"notepad.exe");
+        g_shellCalls.clear();
+    }
+    HotKey(nFirstLong + static_cast<UINT>(std::size(commands)) - 1);
+    ASSERT_EQ(g_shellCalls.size(), 1u);
+    EXPECT_EQ(g_shellCalls[0].strFile, strLongest);
+}
+
 TEST_F(HotKeyDispatchTest, ThePopUpShowsTheNameWhenPromptNameIsOn)
 {
     CDlgInfo* pInfo = m_pView->GetDlgInfo();
