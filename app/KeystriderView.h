@@ -117,6 +117,9 @@ protected:
     LRESULT OnLabelKillFocus(WPARAM wParam, LPARAM lParam);
     ShortCutItem* GetRowItem(int nRow) const;
     int GetSelectedRow() const;
+    // New's row: appended with its number and a fresh item that the view owns until the next apply;
+    // neither selected nor focused. Returns its index.
+    int AppendNewRow();
     // Move up and down: the texts (and with per-shortcut sounds the check and sound file) of two rows
     // change places; the rows keep their items. nTo ends selected.
     void SwapRows(int nFrom, int nTo);

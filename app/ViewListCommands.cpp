@@ -61,13 +61,19 @@ int CKeystriderView::GetSelectedRow() const
     return m_wndList.GetNextItem(-1, LVNI_SELECTED);
 }
 
-void CKeystriderView::OnNew()
+int CKeystriderView::AppendNewRow()
 {
     const int nRow = m_wndList.GetItemCount();
     m_wndList.InsertItem(nRow, L"");
     m_wndList.SetItemText(nRow, 1, RowNumber(nRow));
     // The view owns the fresh item until the next apply hands it to the store.
     m_wndList.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(new ShortCutItem));
+    return nRow;
+}
+
+void CKeystriderView::OnNew()
+{
+    const int nRow = AppendNewRow();
     m_wndList.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
     m_wndList.SetFocus();
 }
@@ -75,11 +81,17 @@ void CKeystriderView::OnNew()
 void CKeystriderView::AddDroppedFiles(CStringArray& files)
 {
     CShortCutConfig& store = theApp.m_ShortCutConfig;
+    // A drop of hundreds of files costs what its rows cost: the list is redrawn once, not scrolled and
+    // repainted for every inserted row, and only the last new row is selected, as after New for each
+    // file. Selecting every row in turn would switch the row buttons off and on, and look for the
+    // selected row through all rows, once per file.
+    m_wndList.SendMessage(WM_SETREDRAW, FALSE);
+    int nLastRow = -1;
     for (int i = 0; i < files.GetSize(); ++i)
     {
         const CString& strPath = files[i];
-        OnNew();
-        const int nRow = m_wndList.GetItemCount() - 1;
+        const int nRow = AppendNewRow();
+        nLastRow = nRow;
         ShortCutItem* pItem = GetRowItem(nRow);
         if (pItem == nullptr)
             continue;
@@ -99,6 +111,13 @@ void CKeystriderView::AddDroppedFiles(CStringArray& files)
 
         // In the store at once; the file follows with the next save.
         store.m_ShortCutList.push_back(pItem);
+    }
+    m_wndList.SendMessage(WM_SETREDRAW, TRUE);
+    m_wndList.Invalidate();
+    if (nLastRow >= 0)
+    {
+        m_wndList.SetItemState(nLastRow, LVIS_SELECTED, LVIS_SELECTED);
+        m_wndList.SetFocus();
     }
 }
 

@@ -94,6 +94,22 @@ std::vector<std::wstring> StoreNames()
     return names;
 }
 
+// The selection changes the list reports to hNotified (the view), counted by a call hook.
+HWND g_hNotified = nullptr;
+int g_nSelectionChanges = 0;
+
+LRESULT CALLBACK CountSelectionChanges(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pCall = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pCall->message == WM_NOTIFY && pCall->hwnd == g_hNotified)
+    {
+        const auto* pNMLV = reinterpret_cast<const NMLISTVIEW*>(pCall->lParam);
+        if (pNMLV->hdr.code == LVN_ITEMCHANGED && ((pNMLV->uOldState ^ pNMLV->uNewState) & LVIS_SELECTED) != 0)
+            ++g_nSelectionChanges;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 class ViewListTest : public ::testing::Test
 {
 protected:
@@ -369,6 +385,38 @@ TEST_F(ViewListTest, DroppedFilesBecomeShortcutsInTheStoreWrittenLater)
     // The next list command writes them.
     m_pView->OnApplyList();
     EXPECT_NE(std::wstring::npos, ConfigText().find(L"report.v2"));
+}
+
+TEST_F(ViewListTest, ManyDroppedFilesMoveTheSelectionOnceToTheLastNewRow)
+{
+    // Each selection change switches the row buttons off and on and has the view look for the
+    // selected row through all rows: once per file, a large drop took time in files times rows.
+    Select(0);
+    CStringArray files;
+    for (int i = 1; i <= 50; ++i)
+    {
+        CString strPath;
+        strPath.Format(L"C:\\Data\\file%d.txt", i);
+        files.Add(strPath);
+    }
+    g_hNotified = m_pView->GetSafeHwnd();
+    g_nSelectionChanges = 0;
+    HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, &CountSelectionChanges, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hHook, nullptr);
+    m_pView->AddDroppedFiles(files);
+    ::UnhookWindowsHookEx(hHook);
+
+    EXPECT_LE(g_nSelectionChanges, 2) << "row 0 deselected, the last new row selected";
+    ASSERT_EQ(53, List().GetItemCount());
+    EXPECT_EQ(52, Selected());
+    EXPECT_EQ(CString(L"53"), List().GetItemText(52, 1));
+    EXPECT_EQ(CString(L"file50"), List().GetItemText(52, 2));
+    EXPECT_EQ(CString(L"file1"), List().GetItemText(3, 2));
+    EXPECT_EQ(53u, theApp.m_ShortCutConfig.m_ShortCutList.size());
+    CWnd* pDelete = m_pView->GetDlgItem(IDC_DELETE);
+    ASSERT_NE(pDelete, nullptr);
+    EXPECT_TRUE(pDelete->IsWindowEnabled());
+    EXPECT_FALSE(ConfigWritten());
 }
 
 TEST_F(ViewListTest, CapturedKeyIsAppliedInCanonicalForm)
