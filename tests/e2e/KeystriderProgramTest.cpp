@@ -75,6 +75,15 @@ void WriteHideToTray(int value)
     store.WriteConfig(nullptr);
 }
 
+TEST(KeystriderProgramFileTest, TheProgramCarriesNoDebugInformation)
+{
+    // With its debug information the program is twelve times as large, and Wine loads it all.
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(::GetFileAttributesExW(TestBinPath(L"Keystrider.exe").c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeHigh, 0u);
+    EXPECT_LE(data.nFileSizeLow, 1024u * 1024u);
+}
+
 TEST_F(KeystriderProgramTest, FirstStartSitsInTheTrayAndExitWritesTheDefaultConfiguration)
 {
     // "Hide to tray when start" is on by default: the window is created but never seen.
