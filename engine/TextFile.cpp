@@ -115,9 +115,13 @@ UINT CTextFile::ReadAll(wchar_t** ppText, UINT nBytes)
     }
     else
     {
+        // Whole characters only: an odd last byte is half of one and is dropped, so the terminator
+        // (unit k / 2, bytes up to k + 1) always lies inside the buffer of nBytes + 2 bytes.
+        size_t nUnits = k / 2;
         if (m_nTextEncoding == TEXT_ENCODING_UTF16BE)
-            SwapBytes(pBytes, k / 2);
+            SwapBytes(pBytes, nUnits);
         m_pReadBuffer = reinterpret_cast<wchar_t*>(pBytes);
+        m_pReadBuffer[nUnits] = L'\0';
         m_nReadSize = nBytes;
     }
     *ppText = m_pReadBuffer;

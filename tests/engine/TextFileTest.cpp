@@ -133,6 +133,22 @@ TEST(TextFile, ByteOrderMarksAreSkippedOnlyWhenDetected)
     EXPECT_EQ(enc, TEXT_ENCODING_ANSI);
 }
 
+TEST(TextFile, Utf16WithoutMarkOfOddSizeGivesItsWholeCharactersOnly)
+{
+    TempFolder dir;
+    CString path = dir.File(L"odd.txt");
+    // Four characters and half of a fifth: the half is no character, and nothing behind the file's
+    // bytes may become text.
+    WriteBytes(path, std::string("c\0a\0l\0c\0X", 9));
+    CTextFile file;
+    ASSERT_TRUE(file.Open(path, TEXT_MODE_READ));
+    ASSERT_EQ(file.GetTextEncoding(), TEXT_ENCODING_UTF16LE_RAW);
+    wchar_t* text = nullptr;
+    file.ReadAll(&text, static_cast<UINT>(file.GetSize()));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::wstring(text), L"calc");
+}
+
 TEST(TextFile, EmptyFilesAndEmptyReads)
 {
     TempFolder dir;
