@@ -74,6 +74,22 @@ bool CTextFile::Close()
     return bOk;
 }
 
+namespace
+{
+// A NUL character is no end of the text: it is dropped, so that what lies behind it is kept (and written
+// again by the next save). Returns the units left.
+size_t SkipNuls(wchar_t* pText, size_t nUnits)
+{
+    size_t nKept = 0;
+    for (size_t i = 0; i < nUnits; ++i)
+    {
+        if (pText[i] != L'\0')
+            pText[nKept++] = pText[i];
+    }
+    return nKept;
+}
+} // namespace
+
 UINT CTextFile::ReadAll(wchar_t** ppText, UINT nBytes)
 {
     free(m_pReadBuffer);
@@ -91,6 +107,7 @@ UINT CTextFile::ReadAll(wchar_t** ppText, UINT nBytes)
         return 0;
     size_t k = fread(pBytes, 1, nBytes, m_pFile);
 
+    size_t nUnits = 0;
     if (m_nTextEncoding == TEXT_ENCODING_ANSI || m_nTextEncoding == TEXT_ENCODING_UTF8)
     {
         // One byte never yields more than one UTF-16 unit (a four-byte UTF-8 sequence yields two), so
@@ -104,10 +121,10 @@ UINT CTextFile::ReadAll(wchar_t** ppText, UINT nBytes)
         if (k > 0 && k <= static_cast<size_t>(INT_MAX))
         {
             const char* pSrc = reinterpret_cast<const char*>(pBytes);
-            if (m_nTextEncoding == TEXT_ENCODING_UTF8)
-                Utf8ToWide(pSrc, static_cast<int>(k), pWide, static_cast<int>(k + 1));
-            else
-                AnsiToWide(pSrc, static_cast<int>(k), pWide, static_cast<int>(k + 1));
+            int nDone = m_nTextEncoding == TEXT_ENCODING_UTF8
+                            ? Utf8ToWide(pSrc, static_cast<int>(k), pWide, static_cast<int>(k + 1))
+                            : AnsiToWide(pSrc, static_cast<int>(k), pWide, static_cast<int>(k + 1));
+            nUnits = nDone > 0 ? static_cast<size_t>(nDone) : 0;
         }
         free(pBytes);
         m_pReadBuffer = pWide;
@@ -117,13 +134,13 @@ UINT CTextFile::ReadAll(wchar_t** ppText, UINT nBytes)
     {
         // Whole characters only: an odd last byte is half of one and is dropped, so the terminator
         // (unit k / 2, bytes up to k + 1) always lies inside the buffer of nBytes + 2 bytes.
-        size_t nUnits = k / 2;
+        nUnits = k / 2;
         if (m_nTextEncoding == TEXT_ENCODING_UTF16BE)
             SwapBytes(pBytes, nUnits);
         m_pReadBuffer = reinterpret_cast<wchar_t*>(pBytes);
-        m_pReadBuffer[nUnits] = L'\0';
         m_nReadSize = nBytes;
     }
+    m_pReadBuffer[SkipNuls(m_pReadBuffer, nUnits)] = L'\0';
     *ppText = m_pReadBuffer;
     return static_cast<UINT>(m_nReadSize);
 }

@@ -34,7 +34,8 @@ public:
 
     ULONGLONG GetSize() const { return m_nFileSize; }
     // Reads up to nBytes from the current position into a zero-terminated UTF-16 text owned by this
-    // object (*ppText; null when no stream is open). Returns the size of that buffer in bytes.
+    // object (*ppText; null when no stream is open): the whole characters read, NUL characters left out.
+    // Returns the size of that buffer in bytes.
     UINT ReadAll(wchar_t** ppText, UINT nBytes);
 
     void SetEncoding(UINT nEncoding);

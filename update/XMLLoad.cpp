@@ -8,7 +8,7 @@
 
 namespace
 {
-// The whole file from its current position, as text up to its first NUL (null without a stream).
+// The whole file from its current position, as text (null without a stream).
 const wchar_t* ReadRest(CTextFile* pFile)
 {
     ULONGLONG size = pFile->GetSize();

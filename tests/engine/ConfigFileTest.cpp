@@ -205,6 +205,37 @@ TEST_F(StoreTest, OtherEncodingsReadLikeUtf16AndAreSavedAsUtf16)
     EXPECT_EQ(store.m_ShortCutList.front()->FormatHotKey(), L"Alt + B");
 }
 
+TEST_F(StoreTest, ANulCharacterInTheFileLosesNoShortCutBehindIt)
+{
+    std::wstring text = L"[Short Cut]\r\nOne = Ctrl + 1 , one.exe\r\nTw";
+    text += L'\0';
+    text += L"o = Ctrl + 2 , two.exe\r\nThree = Ctrl + 3 , three.exe\r\n"
+            L"[Sound]\r\n1 = TRUE,  \r\n2 = FALSE,  two.wav\r\n3 = FALSE,  three.wav\r\n";
+    PutConfig(text);
+    {
+        CShortCutConfig store;
+        ASSERT_EQ(store.m_ShortCutList.size(), 3u);
+        EXPECT_STREQ(ItemAt(store, 1)->m_pszName, L"Two");
+        EXPECT_STREQ(ItemAt(store, 2)->m_pszCommand, L"three.exe");
+        EXPECT_EQ(ItemAt(store, 2)->GetSoundFile(), L"three.wav");
+    }
+    // The save at the end kept them all.
+    CShortCutConfig store;
+    ASSERT_EQ(store.m_ShortCutList.size(), 3u);
+    EXPECT_EQ(ItemAt(store, 2)->GetSoundFile(), L"three.wav");
+
+    // An imported file (ANSI here, its NUL past the first bytes) keeps them all too.
+    CString imported = m_dir.File(L"import.ini");
+    const char kImport[] = "[Short Cut]\r\nA = Ctrl + A , a.exe\r\n\0B = Ctrl + B , b.exe\r\n"
+                           "[Sound]\r\n2 = FALSE,  b.wav\r\n";
+    WriteBytes(imported, std::string(kImport, sizeof(kImport) - 1));
+    FreeShortCutList(store.m_ShortCutList);
+    store.ReadConfig(imported);
+    ASSERT_EQ(store.m_ShortCutList.size(), 2u);
+    EXPECT_STREQ(ItemAt(store, 1)->m_pszName, L"B");
+    EXPECT_EQ(ItemAt(store, 1)->GetSoundFile(), L"b.wav");
+}
+
 TEST_F(StoreTest, FlagsAndNumbersAreWrittenAsGiven)
 {
     PutConfig(L"[General]\r\nGenPlaySound = 5\r\nStrikeOnHour = -2\r\nInfoTime = 2147483647\r\n"

@@ -127,10 +127,13 @@ TEST(TextFile, ByteOrderMarksAreSkippedOnlyWhenDetected)
     WriteBytes(path, std::string("h\0i\0", 4));
     EXPECT_EQ(ReadWhole(path, TEXT_MODE_READ, &enc), L"hi");
     EXPECT_EQ(enc, TEXT_ENCODING_UTF16LE_RAW);
-    // ...and a zero only after them leaves the file ANSI (the text ends at the zero).
+    // ...and a zero only after them leaves the file ANSI. A NUL character is skipped, never taken as the
+    // end of the text: what lies behind it is kept.
     WriteBytes(path, std::string("abcdefghijkl\0xyz", 16));
-    EXPECT_EQ(ReadWhole(path, TEXT_MODE_READ, &enc), L"abcdefghijkl");
+    EXPECT_EQ(ReadWhole(path, TEXT_MODE_READ, &enc), L"abcdefghijklxyz");
     EXPECT_EQ(enc, TEXT_ENCODING_ANSI);
+    WriteBytes(path, std::string("h\0\0\0i\0", 6));
+    EXPECT_EQ(ReadWhole(path), L"hi");
 }
 
 TEST(TextFile, Utf16WithoutMarkOfOddSizeGivesItsWholeCharactersOnly)
