@@ -22,6 +22,56 @@ UINT DetectTextEncoding(const BYTE* pBytes, UINT nLength)
     return TEXT_ENCODING_ANSI;
 }
 
+bool IsMultiByteUtf8(const BYTE* pBytes, size_t nLength)
+{
+    if (pBytes == nullptr)
+        return false;
+    bool bMultiByte = false;
+    size_t i = 0;
+    while (i < nLength)
+    {
+        BYTE b = pBytes[i];
+        if (b < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        // The lead byte gives the length and the range of the first continuation byte, which is where
+        // overlong forms, surrogates and values above U+10FFFF are refused.
+        size_t nTrail = 0;
+        BYTE lo = 0x80;
+        BYTE hi = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF)
+            nTrail = 1;
+        else if (b >= 0xE0 && b <= 0xEF)
+        {
+            nTrail = 2;
+            lo = b == 0xE0 ? 0xA0 : 0x80;
+            hi = b == 0xED ? 0x9F : 0xBF;
+        }
+        else if (b >= 0xF0 && b <= 0xF4)
+        {
+            nTrail = 3;
+            lo = b == 0xF0 ? 0x90 : 0x80;
+            hi = b == 0xF4 ? 0x8F : 0xBF;
+        }
+        else
+            return false;
+        if (nLength - i <= nTrail)
+            return false;
+        if (pBytes[i + 1] < lo || pBytes[i + 1] > hi)
+            return false;
+        for (size_t t = 2; t <= nTrail; ++t)
+        {
+            if (pBytes[i + t] < 0x80 || pBytes[i + t] > 0xBF)
+                return false;
+        }
+        bMultiByte = true;
+        i += nTrail + 1;
+    }
+    return bMultiByte;
+}
+
 int GetPathKind(const wchar_t* pszPath)
 {
     if (pszPath == nullptr || pszPath[0] == L'\0')

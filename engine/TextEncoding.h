@@ -15,8 +15,14 @@ enum : UINT
 };
 
 // The encoding of a file from its first bytes: a byte-order mark, else a zero byte means UTF-16LE,
-// else ANSI. Length 0 gives TEXT_ENCODING_NONE.
+// else ANSI. Length 0 gives TEXT_ENCODING_NONE. (A file found ANSI may still turn out to be UTF-8 once
+// its whole content is known: IsMultiByteUtf8.)
 UINT DetectTextEncoding(const BYTE* pBytes, UINT nLength);
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF,
+// no sequence cut off) and hold at least one multi-byte sequence: text without a byte-order mark that
+// only UTF-8 explains. Plain ASCII gives false; it reads the same either way.
+bool IsMultiByteUtf8(const BYTE* pBytes, size_t nLength);
 
 // 0: null, empty or not existing; 1: a folder; 2: anything else.
 int GetPathKind(const wchar_t* pszPath);

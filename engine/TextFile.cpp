@@ -107,6 +107,11 @@ UINT CTextFile::ReadAll(wchar_t** ppText, UINT nBytes)
         return 0;
     size_t k = fread(pBytes, 1, nBytes, m_pFile);
 
+    // Without a byte-order mark only the whole content tells UTF-8 from ANSI; from here on the file is
+    // taken as what its text was read as.
+    if (m_nTextEncoding == TEXT_ENCODING_ANSI && IsMultiByteUtf8(pBytes, k))
+        m_nTextEncoding = TEXT_ENCODING_UTF8;
+
     size_t nUnits = 0;
     if (m_nTextEncoding == TEXT_ENCODING_ANSI || m_nTextEncoding == TEXT_ENCODING_UTF8)
     {

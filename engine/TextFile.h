@@ -35,6 +35,7 @@ public:
     ULONGLONG GetSize() const { return m_nFileSize; }
     // Reads up to nBytes from the current position into a zero-terminated UTF-16 text owned by this
     // object (*ppText; null when no stream is open): the whole characters read, NUL characters left out.
+    // A file found ANSI whose bytes turn out to be UTF-8 is read, and from then on reported, as UTF-8.
     // Returns the size of that buffer in bytes.
     UINT ReadAll(wchar_t** ppText, UINT nBytes);
 

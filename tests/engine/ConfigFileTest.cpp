@@ -200,9 +200,24 @@ TEST_F(StoreTest, OtherEncodingsReadLikeUtf16AndAreSavedAsUtf16)
         bytes += static_cast<char>(ch & 0xFF);
     }
     WriteBytes(ConfigPath(), bytes);
-    CShortCutConfig store;
-    ASSERT_EQ(store.m_ShortCutList.size(), 1u);
-    EXPECT_EQ(store.m_ShortCutList.front()->FormatHotKey(), L"Alt + B");
+    {
+        CShortCutConfig store;
+        ASSERT_EQ(store.m_ShortCutList.size(), 1u);
+        EXPECT_EQ(store.m_ShortCutList.front()->FormatHotKey(), L"Alt + B");
+    }
+
+    // UTF-8 without a mark, as editors save it today: read as UTF-8, saved as UTF-16.
+    WriteBytes(ConfigPath(), "[Short Cut]\r\n\xC3\x89"
+                             "diteur = Ctrl + E , notepad.exe\r\n");
+    {
+        CShortCutConfig store;
+        ASSERT_EQ(store.m_ShortCutList.size(), 1u);
+        EXPECT_STREQ(store.m_ShortCutList.front()->m_pszName, L"\u00C9diteur");
+    }
+    EXPECT_EQ(ReadBytes(ConfigPath()).substr(0, 2), "\xFF\xFE");
+    CShortCutConfig saved;
+    ASSERT_EQ(saved.m_ShortCutList.size(), 1u);
+    EXPECT_STREQ(saved.m_ShortCutList.front()->m_pszName, L"\u00C9diteur");
 }
 
 TEST_F(StoreTest, ANulCharacterInTheFileLosesNoShortCutBehindIt)

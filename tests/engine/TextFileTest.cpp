@@ -15,10 +15,10 @@ std::wstring ReadWhole(const wchar_t* path, UINT mode = TEXT_MODE_READ, UINT* pE
     CTextFile file;
     if (!file.Open(path, mode))
         return L"<open failed>";
-    if (pEncoding != nullptr)
-        *pEncoding = file.GetTextEncoding();
     wchar_t* text = nullptr;
     file.ReadAll(&text, static_cast<UINT>(file.GetSize()));
+    if (pEncoding != nullptr)
+        *pEncoding = file.GetTextEncoding();
     return text != nullptr ? std::wstring(text) : L"<null>";
 }
 
@@ -150,6 +150,32 @@ TEST(TextFile, Utf16WithoutMarkOfOddSizeGivesItsWholeCharactersOnly)
     file.ReadAll(&text, static_cast<UINT>(file.GetSize()));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(std::wstring(text), L"calc");
+}
+
+TEST(TextFile, Utf8WithoutMarkIsReadAsUtf8WhenItsBytesAreValidUtf8)
+{
+    TempFolder dir;
+    CString path = dir.File(L"u.txt");
+    UINT enc = 0;
+    WriteBytes(path, "\xC3\x89"
+                     "diteur");
+    EXPECT_EQ(ReadWhole(path, TEXT_MODE_READ, &enc), L"\u00C9diteur");
+    EXPECT_EQ(enc, TEXT_ENCODING_UTF8);
+    // The whole file decides, not its first bytes.
+    WriteBytes(path, "[Short Cut]\r\nNotes = , notes.exe\r\n" + Utf8Of(kMixed));
+    EXPECT_EQ(ReadWhole(path, TEXT_MODE_READ, &enc),
+              L"[Short Cut]\r\nNotes = , notes.exe\r\n" + std::wstring(kMixed));
+    EXPECT_EQ(enc, TEXT_ENCODING_UTF8);
+
+    // Anything else stays ANSI: plain ASCII, a sequence cut at the end, an overlong form, a surrogate,
+    // a lone continuation byte.
+    const char* const ansi[] = {"plain text", "abc\xC3", "\xC0\xAF", "\xED\xA0\x80", "Caf\xE9 \xA9"};
+    for (const char* bytes : ansi)
+    {
+        WriteBytes(path, bytes);
+        ReadWhole(path, TEXT_MODE_READ, &enc);
+        EXPECT_EQ(enc, TEXT_ENCODING_ANSI) << bytes;
+    }
 }
 
 TEST(TextFile, EmptyFilesAndEmptyReads)
