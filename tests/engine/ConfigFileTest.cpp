@@ -2,6 +2,7 @@
 #include "engine/DefaultShortCuts.h"
 #include "engine/TextFile.h"
 #include "tests/engine/StoreFixture.h"
+#include "tests/support/ChildProcess.h"
 
 #include <cwctype>
 #include <random>
@@ -348,6 +349,77 @@ TEST_F(StoreTest, AFailedSaveLeavesThePreviousFileWhole)
     EXPECT_EQ(ReadBytes(m_dir.File(L"export.ini")), ReadBytes(ConfigPath()));
     EXPECT_NE(ReadBytes(ConfigPath()), before);
     store.m_strConfigFilePath.Empty(); // keep the destructor quiet about the hook going away
+}
+
+namespace
+{
+// How the store differs from the shortcuts config_saver saves, in their order; empty when it holds
+// exactly those.
+std::wstring SaverShortCutsDiffer(CShortCutConfig& store, int count)
+{
+    if (store.m_ShortCutList.size() != static_cast<size_t>(count))
+        return L"holds " + std::to_wstring(store.m_ShortCutList.size()) + L" shortcuts";
+    int n = 0;
+    for (const ShortCutItem* item : store.m_ShortCutList)
+    {
+        ++n;
+        wchar_t name[32], command[80], sound[32];
+        swprintf(name, 32, L"Shortcut %d", n);
+        swprintf(command, 80, L"C:\\Tools\\tool%d.exe --option %d", n, n);
+        swprintf(sound, 32, L"sound%d.wav", n);
+        if (wcscmp(item->m_pszName, name) != 0 || wcscmp(item->m_pszCommand, command) != 0 ||
+            item->GetSoundFile() != sound || item->FormatHotKey() != L"Ctrl + Alt + K")
+            return L"shortcut " + std::to_wstring(n) + L" is \"" + item->m_pszName + L"\"";
+    }
+    return L"";
+}
+
+struct EventHandle
+{
+    HANDLE h;
+    ~EventHandle()
+    {
+        if (h != nullptr)
+            CloseHandle(h);
+    }
+};
+} // namespace
+
+// A program ended by force in the middle of a save (a crash, a kill) leaves the previous file or the new
+// one, each whole, never a shortened one.
+TEST_F(StoreTest, ASaveEndedByForceAtAnyMomentLeavesTheFileWhole)
+{
+    const int kCount = 3000;
+    const int kKills = 30;
+    CShortCutConfig reader;
+    reader.m_strConfigFilePath.Empty(); // this store only reads; it saves nothing at its end
+    std::wstring eventName = L"KeystriderTestSaving" + std::to_wstring(GetCurrentProcessId());
+    EventHandle saving{CreateEventW(nullptr, FALSE, FALSE, eventName.c_str())};
+    ASSERT_NE(saving.h, nullptr);
+    std::wstring args = QuoteArg(LocalAppData().str()) + L" " + std::to_wstring(kCount) + L" " + eventName;
+    int killsDuringASave = 0;
+    for (int kill = 0; kill < kKills; ++kill)
+    {
+        ChildProcess saver;
+        ASSERT_TRUE(saver.Start(TestBinPath(L"config_saver.exe"), args));
+        HANDLE waits[] = {saving.h, saver.Handle()};
+        ASSERT_EQ(WaitForMultipleObjects(2, waits, FALSE, 60000), WAIT_OBJECT_0)
+            << "the saver never finished its first save";
+        // The saves follow each other without a pause; the kills fall at spread-out moments of them.
+        Sleep(static_cast<DWORD>(kill * 7 % 43));
+        saver.Terminate();
+        if (GetPathKind(ConfigPath() + L".tmp") != 0)
+            ++killsDuringASave;
+
+        ASSERT_EQ(ReadBytes(ConfigPath()).substr(0, 2), "\xFF\xFE") << "after kill " << kill;
+        ResetStore(reader);
+        reader.ReadConfig(ConfigPath());
+        ASSERT_EQ(SaverShortCutsDiffer(reader, kCount), L"") << "after kill " << kill;
+    }
+    // A stray temporary file shows a kill that fell inside a save: at least half of them must, or the
+    // test proves nothing.
+    EXPECT_GE(killsDuringASave, kKills / 2);
+    ResetStore(reader);
 }
 
 TEST_F(StoreTest, NoLocalDataFolderRunsOnDefaultsAndSavesNothing)
