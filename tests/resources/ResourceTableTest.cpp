@@ -220,6 +220,10 @@ TEST(ResourceTable, StringsGiveTheTitleCommandTextsAndAnOleMessage)
     EXPECT_EQ(L"Stop", text(ID_TOOL_STOP));
     EXPECT_EQ(L"Shortcut", text(ID_TOOL_SHORTCUT));
     EXPECT_EQ(L"Exit", text(ID_TOOL_EXIT));
+    EXPECT_EQ(L"Shortcut", text(ID_PAGE_SHORTCUT));
+    EXPECT_EQ(L"Windows Default", text(ID_PAGE_WINDOWS_DEFAULT));
+    EXPECT_EQ(L"Options", text(ID_PAGE_OPTIONS));
+    EXPECT_EQ(L"About", text(ID_PAGE_ABOUT));
     EXPECT_EQ(L"Shortcut", text(ID_LINKS_FIRST));
     EXPECT_EQ(L"Windows Default", text(ID_LINKS_FIRST + 1));
     EXPECT_EQ(L"Options", text(ID_LINKS_FIRST + 2));
