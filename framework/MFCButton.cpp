@@ -180,7 +180,7 @@ void CMFCButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     CRect rectInside = rectClient;
     OnDrawBorder(pDC, rectInside, uiState);
     OnDraw(pDC, rectInside, uiState);
-    if ((uiState & ODS_FOCUS) != 0)
+    if ((uiState & ODS_FOCUS) != 0 && m_bDrawFocus)
     {
         CRect rectFocus = rectClient;
         rectFocus.DeflateRect(3, 3);

@@ -1,7 +1,8 @@
 // CMFCButton: a push button that draws itself (owner-drawn once bound): an icon centred (hot icon
-// under the mouse, disabled icon when disabled), its caption, a 3-D border, a focus rectangle; with an
-// optional tool tip, whose window is made when the mouse first comes over the button. The icons are
-// destroyed with the button when it was told to (auto-destroy).
+// under the mouse, disabled icon when disabled), its caption, a 3-D border, a focus rectangle while
+// focused (unless m_bDrawFocus is off); with an optional tool tip, whose window is made when the
+// mouse first comes over the button. The icons are destroyed with the button when it was told to
+// (auto-destroy).
 #pragma once
 
 #include "framework/Button.h"
@@ -25,6 +26,9 @@ public:
     BOOL IsHighlighted() const { return m_bHighlighted; }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    // A focused button draws its focus rectangle (OnDrawFocusRect) only while this is TRUE.
+    BOOL m_bDrawFocus = TRUE;
 
 protected:
     // The drawing steps, in this order; uiState holds the ODS_ flags of the owner-draw call.

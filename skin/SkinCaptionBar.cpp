@@ -35,9 +35,11 @@ CSkinVisualManager* SkinManager()
 
 // --- the buttons ---
 
-CSkinCaptionBarButton::CSkinCaptionBarButton() = default;
-
-void CSkinCaptionBarButton::OnDrawFocusRect(CDC*, const CRect&) {}
+CSkinCaptionBarButton::CSkinCaptionBarButton()
+{
+    // Caption buttons never show a focus rectangle, as the system's own caption buttons.
+    m_bDrawFocus = FALSE;
+}
 
 UINT CSkinCaptionBarButton::GetCommandId() const
 {

@@ -20,8 +20,6 @@ public:
 protected:
     // The picture of the command in the state pushed, hot or normal (skin's manager only).
     void OnDraw(CDC* pDC, const CRect& rect, UINT uiState) override;
-    // Caption buttons never show a focus rectangle.
-    void OnDrawFocusRect(CDC* pDC, const CRect& rectClient) override;
 };
 
 class CSkinCaptionBar : public CPane

@@ -1,5 +1,5 @@
-// The caption bar in a frame: its height, the three buttons flush right, hit-test codes, the system
-// menu's item states, and system commands handed to the frame.
+// The caption bar in a frame: its height, the three buttons flush right and without focus rectangle,
+// hit-test codes, the system menu's item states, and system commands handed to the frame.
 #include "framework/FrameWndEx.h"
 #include "framework/Menu.h"
 #include "skin/SkinCaptionBar.h"
@@ -197,4 +197,28 @@ TEST_F(CaptionBarTest, SystemCommandRangeGoesToTheFrameBothEndsIncluded)
     bar.GetMinimizeButton().SendMessage(BM_CLICK, 0, 0);
     PumpPending();
     EXPECT_EQ(frame.sysCommands, (std::vector<UINT>{static_cast<UINT>(SC_MINIMIZE)}));
+}
+
+TEST_F(CaptionBarTest, AFocusedButtonDrawsNoFocusRectangle)
+{
+    // The focus rectangle would be drawn over the picture; a focused button looks as an unfocused one.
+    CSkinCaptionBarButton& button = bar.GetCloseButton();
+    auto drawn = [&button](UINT uiState)
+    {
+        PixelCanvas canvas(18, 18);
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_BUTTON;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = uiState;
+        dis.hwndItem = button.GetSafeHwnd();
+        dis.hDC = canvas.dc.GetSafeHdc();
+        dis.rcItem = {0, 0, 18, 18};
+        button.DrawItem(&dis);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x)
+                pixels.push_back(canvas.At(x, y));
+        return pixels;
+    };
+    EXPECT_EQ(drawn(0), drawn(ODS_FOCUS));
 }
