@@ -6,14 +6,36 @@
 #include "framework/GdiObject.h"
 #include "framework/WndMessageMap.h"
 
-#include <stdlib.h>
-
 IMPLEMENT_DYNAMIC(CBrowserEdit, CMFCEditBrowseCtrl)
 
 BEGIN_MESSAGE_MAP(CBrowserEdit, CMFCEditBrowseCtrl)
 ON_WM_KILLFOCUS()
 ON_WM_KEYUP()
 END_MESSAGE_MAP()
+
+namespace
+{
+// The longest file name (last path component) that file systems accept.
+const int kMaxFileNameLength = 255;
+
+// The file-name part of a path (what follows the last separator or a drive's colon), trimmed; empty
+// when there is none or when it is longer than any file name can be. Any length of text is taken.
+CString FileNamePart(const CString& strPath)
+{
+    int iStart = 0;
+    for (int i = 0; i < strPath.GetLength(); ++i)
+    {
+        const wchar_t ch = strPath[i];
+        if (ch == L'\\' || ch == L'/' || (ch == L':' && i == 1))
+            iStart = i + 1;
+    }
+    if (strPath.GetLength() - iStart > kMaxFileNameLength)
+        return CString();
+    CString strName = strPath.Mid(iStart);
+    strName.Trim();
+    return strName;
+}
+} // namespace
 
 CBrowserEdit::CBrowserEdit(CWnd* pParent)
 {
@@ -60,21 +82,9 @@ void CBrowserEdit::OnBrowse()
     {
         CString strText;
         GetWindowText(strText);
-        if (!strText.IsEmpty())
-        {
-            // Only a text with a file-name part is offered as the initial file name.
-            wchar_t szName[256] = {};
-            wchar_t szExt[256] = {};
-            CString strName;
-            if (_wsplitpath_s(strText, nullptr, 0, nullptr, 0, szName, 256, szExt, 256) == 0)
-            {
-                strName = szName;
-                strName += szExt;
-            }
-            strName.Trim();
-            if (strName.IsEmpty())
-                strText.Empty();
-        }
+        // Only a text with a file-name part is offered as the initial file name.
+        if (!strText.IsEmpty() && FileNamePart(strText).IsEmpty())
+            strText.Empty();
 
         CFileDialog dlg(
             TRUE, m_strDefFileExt.IsEmpty() ? nullptr : static_cast<const wchar_t*>(m_strDefFileExt), strText,

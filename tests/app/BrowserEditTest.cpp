@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <errno.h>
+#include <stdlib.h>
+
+#include <string>
 #include <vector>
 
 namespace
@@ -197,6 +201,38 @@ TEST_F(BrowserEditTest, CancelledDialogLeavesTheTextAndGivesTheFocusBack)
     EXPECT_STREQ(g_answer.initialName, L""); // a folder has no file-name part
     EXPECT_FALSE(m_pEdit->GetModify());
     EXPECT_EQ(CWnd::GetFocus(), m_pEdit);
+}
+
+namespace
+{
+int g_nInvalidParameters = 0;
+void RecordInvalidParameter(const wchar_t*, const wchar_t*, const wchar_t*, unsigned, uintptr_t)
+{
+    ++g_nInvalidParameters;
+}
+} // namespace
+
+TEST_F(BrowserEditTest, ALastPartTooLongForAFileNameOpensTheDialogWithoutName)
+{
+    // The runtime's default answer to a failed call ends the program: a text of any length must not
+    // make one fail (here the range error is its trace; Wine's runtime does not call the handler).
+    m_pEdit->EnableFileBrowseButton();
+    const _invalid_parameter_handler oldHandler = _set_invalid_parameter_handler(&RecordInvalidParameter);
+    g_nInvalidParameters = 0;
+    for (int nLength : {255, 256, 300, 5000})
+    {
+        SCOPED_TRACE(nLength);
+        const CString strText = L"C:\\Sounds\\" + CString(std::wstring(nLength - 4, L'n').c_str()) + L".wav";
+        m_pEdit->SetWindowText(strText);
+        g_answer.initialName = L"?";
+        errno = 0;
+        m_pEdit->OnBrowse();
+        EXPECT_NE(errno, ERANGE);
+        EXPECT_EQ(g_nInvalidParameters, 0);
+        EXPECT_STREQ(g_answer.initialName, nLength <= 255 ? strText : CString(L""));
+        EXPECT_EQ(CWnd::GetFocus(), m_pEdit);
+    }
+    _set_invalid_parameter_handler(oldHandler);
 }
 
 TEST_F(BrowserEditTest, ChoosingTheSamePathChangesNothing)
