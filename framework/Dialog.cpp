@@ -23,7 +23,10 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
 {
     if (pParentWnd != nullptr)
         m_pParentWnd = pParentWnd;
-    return CreateFromTemplate(lpDialogTemplate, m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr);
+    // Without a parent the main window owns the dialog, as it owns a modal one: an unowned dialog would
+    // get a taskbar button and an Alt+Tab entry of its own.
+    CWnd* pOwner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    return CreateFromTemplate(lpDialogTemplate, pOwner != nullptr ? pOwner->m_hWnd : nullptr);
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hWndParent)

@@ -12,6 +12,7 @@ public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
     // Modeless: the window exists when this returns TRUE (hidden unless the template says WS_VISIBLE).
+    // Without a parent, the application's main window (when it has one) is its owner.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
     // Modal: a template in memory instead of the resource (kept by the caller until DoModal returns).

@@ -104,14 +104,15 @@ protected:
         DeleteFileW(KeystriderConfigFile().c_str());
     }
 
-    // Writes the shortcuts (and nothing else but the defaults of the settings) as the configuration.
-    void WriteShortCuts(const std::vector<ShortCut>& shortcuts)
+    // Writes the shortcuts (and nothing else but the defaults of the settings) as the configuration;
+    // the window is shown at once (no minimising at start) unless it is to start hidden in the tray.
+    void WriteShortCuts(const std::vector<ShortCut>& shortcuts, int nHideToTray = 0)
     {
         CShortCutConfig store;
         FreeShortCutList(store.m_ShortCutList);
         store.m_nGenPlaySound = 0;
         store.m_nGeneralLaunchStart = 0;
-        store.m_nGeneralHideToTray = 0; // a window shown at once: no minimising at start
+        store.m_nGeneralHideToTray = nHideToTray;
         for (const ShortCut& s : shortcuts)
         {
             ShortCutItem* pItem = new ShortCutItem;
@@ -280,6 +281,59 @@ TEST_F(HotKeyProgramTest, ExitByHotKeyEndsTheProgramAndWritesTheConfiguration)
     EXPECT_STREQ(store.m_ShortCutList.front()->m_pszName, L"Leave");
     EXPECT_EQ(store.m_ShortCutList.front()->FormatHotKey(), HotKeyText(11).c_str());
     EXPECT_FALSE(IsHotKeyTaken(11));
+}
+
+namespace
+{
+// The information pop-up: the dialog window that the main window owns.
+HWND FindPopUp(HWND hMain)
+{
+    struct Search
+    {
+        HWND hMain;
+        HWND hFound;
+    } search = {hMain, nullptr};
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            auto* pSearch = reinterpret_cast<Search*>(lParam);
+            wchar_t szClass[16] = {};
+            GetClassNameW(hWnd, szClass, 16);
+            if (wcscmp(szClass, L"#32770") != 0 || GetWindow(hWnd, GW_OWNER) != pSearch->hMain)
+                return TRUE;
+            pSearch->hFound = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+int LayeredAlpha(HWND hWnd)
+{
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(hWnd, nullptr, &alpha, &flags) ? alpha : -1;
+}
+} // namespace
+
+TEST_F(HotKeyProgramTest, ThePopUpShowsFadesAndHidesWhileTheWindowIsHiddenAtStart)
+{
+    // Hidden at start, the main window is minimised and then hidden: it owns the pop-up, which still
+    // shows a shortcut's name, fades in to its opacity (80 %) and hides after its display time.
+    WriteShortCuts({{L"Tray pop-up", L"Run", HotKeyText(9)}}, 1);
+    StartProgram(9);
+    const HWND hMain = FindKeystriderWindow();
+    ASSERT_NE(hMain, nullptr);
+    const HWND hPopUp = FindPopUp(hMain);
+    ASSERT_NE(hPopUp, nullptr) << "no pop-up owned by the main window";
+    EXPECT_FALSE(IsWindowVisible(hPopUp));
+    EXPECT_FALSE(IsWindowVisible(hMain));
+
+    ASSERT_EQ(Press(9), 0);
+    EXPECT_TRUE(WaitUntil([hPopUp] { return IsWindowVisible(hPopUp) && LayeredAlpha(hPopUp) == 204; }, 10000))
+        << "alpha " << LayeredAlpha(hPopUp);
+    EXPECT_TRUE(WaitUntil([hPopUp] { return !IsWindowVisible(hPopUp); }, 15000)) << "the pop-up stayed";
+    EXPECT_FALSE(IsWindowVisible(hMain));
 }
 
 namespace

@@ -4,6 +4,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
+#include "framework/WinThread.h"
 #include "framework/WndMessageMap.h"
 #include "tests/framework/DialogTemplateBuilder.h"
 #include "tests/framework/WndTestSupport.h"
@@ -114,6 +115,26 @@ TEST(DialogTest, ModelessDialogBindsItsControlsOnInitDialog)
     EXPECT_FALSE(dlg.IsWindowVisible()); // EndDialog hides a modeless dialog
     EXPECT_TRUE(dlg.DestroyWindow());
     EXPECT_EQ(nullptr, dlg.m_name.m_hWnd); // the controls unbound with their windows
+}
+
+TEST(DialogTest, ModelessDialogWithoutParentIsOwnedByTheMainWindow)
+{
+    // An unowned dialog would get a taskbar button and an Alt+Tab entry of its own.
+    ForeignWindow mainWnd;
+    CWnd main;
+    main.Attach(mainWnd.hWnd);
+    CWinThread* pPrevious = AfxGetThread();
+    CWinThread thread;
+    thread.m_pMainWnd = &main;
+    AfxSetThread(&thread);
+    DialogTemplateBuilder tmpl = PopupTemplate();
+    CTestDialog owned;
+    EXPECT_TRUE(owned.CreateIndirect(tmpl.Get()));
+    EXPECT_EQ(mainWnd.hWnd, ::GetWindow(owned.m_hWnd, GW_OWNER));
+    owned.DestroyWindow();
+    thread.m_pMainWnd = nullptr;
+    AfxSetThread(pPrevious);
+    main.Detach();
 }
 
 TEST(DialogTest, ExchangeWithAMissingControlFailsWithoutThrowing)
