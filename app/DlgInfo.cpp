@@ -18,6 +18,7 @@ IMPLEMENT_DYNAMIC(CDlgInfo, CDialog)
 
 BEGIN_MESSAGE_MAP(CDlgInfo, CDialog)
 ON_WM_TIMER()
+ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
 CDlgInfo::CDlgInfo(CWnd* pParent) : CDialog(IDD_DLG_INFO, pParent) {}
@@ -201,4 +202,11 @@ void CDlgInfo::OnTimer(UINT_PTR nIDEvent)
         ApplyOpacity();
     }
     CDialog::OnTimer(nIDEvent);
+}
+
+void CDlgInfo::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    if (nStatus == SW_PARENTCLOSING || nStatus == SW_PARENTOPENING)
+        return;
+    CDialog::OnShowWindow(bShow, nStatus);
 }

@@ -44,6 +44,10 @@ public:
 
 protected:
     void OnTimer(UINT_PTR nIDEvent);
+    // The main window owns the pop-up, and the system hides an owner's pop-ups when it is minimised
+    // (to the tray) and shows them again when it is restored: the pop-up ignores both. It is shown and
+    // hidden by its fades alone, so one showing goes on fading and one that faded out stays hidden.
+    void OnShowWindow(BOOL bShow, UINT nStatus);
     // Applies the current opacity through the main frame's SetLayeredWindowAttributes, if any.
     void ApplyOpacity();
     // The target opacity the fades work with, within 0 to 100: a hand-edited configuration file can

@@ -3,6 +3,7 @@
 // clicks and menu, hiding to the tray, the clipboard keys and the Exit commands.
 #include "app/AppMessages.h"
 #include "app/BrowserEdit.h"
+#include "app/DlgInfo.h"
 #include "app/KeystriderApp.h"
 #include "app/KeystriderDoc.h"
 #include "app/KeystriderView.h"
@@ -19,6 +20,7 @@
 
 #include <shlobj.h>
 
+#include <functional>
 #include <vector>
 
 namespace
@@ -343,6 +345,76 @@ TEST_F(FrameTest, MinimisingAndClosingToTheTrayHideTheWindow)
     PumpPending();
     ASSERT_TRUE(::IsWindow(m_pFrame->GetSafeHwnd()));
     EXPECT_FALSE(m_pFrame->IsWindowVisible());
+}
+
+TEST_F(FrameTest, ThePopUpShowsFadesAndHidesWhileTheWindowIsInTheTray)
+{
+    // The frame owns the pop-up (no taskbar button of its own). The system hides an owner's pop-ups when
+    // the owner is minimised and shows them again when it is restored; the pop-up goes its own way.
+    auto* pView = DYNAMIC_DOWNCAST(CKeystriderView, m_pFrame->GetActiveView());
+    ASSERT_NE(pView, nullptr);
+    CDlgInfo* pInfo = pView->GetDlgInfo();
+    ASSERT_NE(pInfo, nullptr);
+    const HWND hInfo = pInfo->GetSafeHwnd();
+    EXPECT_EQ(::GetWindow(hInfo, GW_OWNER), m_pFrame->GetSafeHwnd());
+
+    CShortCutConfig& store = theApp.m_ShortCutConfig;
+    const int nInfoTime = store.m_nInfoTime;
+    store.m_nInfoTime = 300;
+    const BYTE fullAlpha = CDlgInfo::OpacityToAlpha(store.m_nInfoTransparent);
+    auto waitFor = [](const std::function<bool()>& condition)
+    {
+        const DWORD start = ::GetTickCount();
+        while (!condition() && ::GetTickCount() - start < 10000)
+            PumpFor(20);
+        return condition();
+    };
+    auto alpha = [hInfo]()
+    {
+        BYTE value = 0;
+        DWORD flags = 0;
+        return ::GetLayeredWindowAttributes(hInfo, nullptr, &value, &flags) ? value : 0;
+    };
+    auto hidden = [hInfo] { return !::IsWindowVisible(hInfo); };
+    for (const char* pszWay : {"minimised", "closed"})
+    {
+        SCOPED_TRACE(pszWay);
+        m_pFrame->ShowWindow(SW_SHOWNORMAL);
+        m_pFrame->SetForegroundWindow();
+        PumpPending();
+        pView->PopupInfo(1, L"Before");
+        ASSERT_TRUE(::IsWindowVisible(hInfo));
+        if (pszWay[0] == 'm')
+        {
+            m_pFrame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0); // the caption bar's Minimize button
+        }
+        else
+        {
+            store.m_nGeneralCloseToTray = 1;
+            m_pFrame->SendMessage(WM_CLOSE);
+        }
+        PumpPending();
+        ASSERT_FALSE(m_pFrame->IsWindowVisible());
+        EXPECT_TRUE(::IsWindowVisible(hInfo)) << "the pop-up went with the window instead of fading";
+        EXPECT_TRUE(waitFor(hidden)) << "the pop-up stayed";
+
+        pView->PopupInfo(1, L"In the tray");
+        EXPECT_TRUE(waitFor([&] { return ::IsWindowVisible(hInfo) && alpha() == fullAlpha; }))
+            << "alpha " << int(alpha());
+        CRect rect;
+        pInfo->GetWindowRect(&rect);
+        EXPECT_EQ(::GetAncestor(::WindowFromPoint(rect.CenterPoint()), GA_ROOT), hInfo);
+        EXPECT_TRUE(waitFor(hidden)) << "the pop-up stayed";
+        EXPECT_FALSE(m_pFrame->IsWindowVisible());
+
+        // Restored as the system restores a minimised window: a faded pop-up does not come back.
+        m_pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE, 0);
+        PumpPending();
+        EXPECT_FALSE(::IsWindowVisible(hInfo)) << "a faded pop-up came back with the window";
+    }
+    store.m_nInfoTime = nInfoTime;
+    store.m_nGeneralCloseToTray = 0;
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
 }
 
 TEST_F(FrameTest, TrayMenuOffersItsItemsAndSendsTheChoiceToTheFrame)
