@@ -2,9 +2,9 @@
 #include "app/BrowserEdit.h"
 
 #include "app/LabelMessages.h"
-#include "framework/FileDialog.h"
-#include "framework/GdiObject.h"
-#include "framework/WndMessageMap.h"
+#include "framework/controls/FileDialog.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CBrowserEdit, CMFCEditBrowseCtrl)
 

@@ -2,7 +2,7 @@
 // Enter, Escape and the loss of focus become WM_LABEL_KILLFOCUS posted to the parent.
 #pragma once
 
-#include "framework/MFCEditBrowseCtrl.h"
+#include "framework/controls/MFCEditBrowseCtrl.h"
 
 class CBrowserEdit : public CMFCEditBrowseCtrl
 {

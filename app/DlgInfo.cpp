@@ -2,8 +2,8 @@
 #include "app/DlgInfo.h"
 
 #include "app/MainFrame.h"
-#include "framework/DataExchange.h"
-#include "framework/WndMessageMap.h"
+#include "framework/window/DataExchange.h"
+#include "framework/window/WndMessageMap.h"
 #include "res/resource.h"
 
 namespace

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/StaticFocus.h"
-#include "framework/Dialog.h"
-#include "framework/GdiObject.h"
-#include "framework/ProgressCtrl.h"
+#include "framework/docview/Dialog.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/controls/ProgressCtrl.h"
 
 // Timers of the pop-up's own window (the view's timers with the same numbers are unrelated).
 #define IDT_FADE_IN 1001

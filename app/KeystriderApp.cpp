@@ -4,12 +4,12 @@
 #include "app/KeystriderDoc.h"
 #include "app/KeystriderView.h"
 #include "app/MainFrame.h"
-#include "framework/CommandLineInfo.h"
-#include "framework/ContextMenuManager.h"
-#include "framework/DocTemplate.h"
-#include "framework/MessageBox.h"
-#include "framework/Ole.h"
-#include "framework/TooltipManager.h"
+#include "framework/window/CommandLineInfo.h"
+#include "framework/controls/ContextMenuManager.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/window/MessageBox.h"
+#include "framework/window/Ole.h"
+#include "framework/controls/TooltipManager.h"
 #include "res/resource.h"
 
 CKeystriderApp theApp;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/ShortCutConfig.h"
-#include "framework/WinAppEx.h"
+#include "framework/bars/WinAppEx.h"
 
 // Single-instance marks: the mutex, and the window property the main frame carries.
 #define KS_INSTANCE_MUTEX L"Keystrider Mutex"

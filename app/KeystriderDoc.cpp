@@ -1,7 +1,7 @@
 // CKeystriderDoc: an empty document with two commands nothing issues.
 #include "app/KeystriderDoc.h"
 
-#include "framework/CmdUI.h"
+#include "framework/window/CmdUI.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CKeystriderDoc, CDocument)

@@ -1,7 +1,7 @@
 // CKeystriderDoc: the template's document; it holds no data (the store and the view do).
 #pragma once
 
-#include "framework/Document.h"
+#include "framework/docview/Document.h"
 
 class CArchive;
 class CCmdUI;

@@ -9,8 +9,8 @@
 #include "app/MakerSite.h"
 #include "engine/SystemActions.h"
 #include "engine/Volume.h"
-#include "framework/DataExchange.h"
-#include "framework/WndMessageMap.h"
+#include "framework/window/DataExchange.h"
+#include "framework/window/WndMessageMap.h"
 #include "res/resource.h"
 
 namespace

@@ -4,13 +4,13 @@
 #include "app/BrowserEdit.h"
 #include "app/MyMFCLinkCtrl.h"
 #include "app/ShortCutListCtrl.h"
-#include "framework/Button.h"
-#include "framework/CStringArray.h"
-#include "framework/CTime.h"
-#include "framework/FormView.h"
-#include "framework/MFCButton.h"
-#include "framework/SliderCtrl.h"
-#include "framework/Static.h"
+#include "framework/controls/Button.h"
+#include "framework/core/CStringArray.h"
+#include "framework/core/CTime.h"
+#include "framework/docview/FormView.h"
+#include "framework/controls/MFCButton.h"
+#include "framework/controls/SliderCtrl.h"
+#include "framework/controls/Static.h"
 
 class CDlgInfo;
 struct ShortCutItem;

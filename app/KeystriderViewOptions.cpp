@@ -3,7 +3,7 @@
 
 #include "app/KeystriderApp.h"
 #include "engine/SystemActions.h"
-#include "framework/CTime.h"
+#include "framework/core/CTime.h"
 #include "res/resource.h"
 
 namespace

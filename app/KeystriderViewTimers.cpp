@@ -3,7 +3,7 @@
 
 #include "app/DlgInfo.h"
 #include "app/KeystriderApp.h"
-#include "framework/CTime.h"
+#include "framework/core/CTime.h"
 
 UINT HourlyPromptPeriod(const CTime& tmNow, const CTime& tmNextHour)
 {

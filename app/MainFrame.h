@@ -3,9 +3,9 @@
 // list's in-place editor and the fixed window size.
 #pragma once
 
-#include "framework/CTime.h"
-#include "framework/FrameWndEx.h"
-#include "framework/Sync.h"
+#include "framework/core/CTime.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/core/Sync.h"
 #include "skin/SkinCaptionBar.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"

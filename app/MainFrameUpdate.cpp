@@ -5,7 +5,7 @@
 #include "app/KeystriderApp.h"
 #include "app/KeystriderView.h"
 #include "app/MakerSite.h"
-#include "framework/WinThread.h"
+#include "framework/window/WinThread.h"
 #include "update/PadFile.h"
 
 #include <urlmon.h>

@@ -2,7 +2,7 @@
 // rectangle.
 #pragma once
 
-#include "framework/MFCLinkCtrl.h"
+#include "framework/controls/MFCLinkCtrl.h"
 
 class CMyMFCLinkCtrl : public CMFCLinkCtrl
 {

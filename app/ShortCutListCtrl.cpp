@@ -5,11 +5,11 @@
 #include "app/LabelMessages.h"
 #include "engine/KeyNames.h"
 #include "engine/ShortCutItem.h"
-#include "framework/GlobalData.h"
-#include "framework/HeaderCtrl.h"
-#include "framework/Menu.h"
-#include "framework/MessageBox.h"
-#include "framework/WndMessageMap.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/controls/HeaderCtrl.h"
+#include "framework/controls/Menu.h"
+#include "framework/window/MessageBox.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CShortCutListCtrl, CMFCListCtrl)
 

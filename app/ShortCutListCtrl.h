@@ -2,7 +2,7 @@
 // editing, key-combination capture, the key-conflict question and the row context menu.
 #pragma once
 
-#include "framework/MFCListCtrl.h"
+#include "framework/controls/MFCListCtrl.h"
 
 class CBrowserEdit;
 

@@ -1,8 +1,8 @@
 // CStaticFocus: border 0xC8C8C8, the back colour inside it, the text centred on one line.
 #include "app/StaticFocus.h"
 
-#include "framework/WindowDC.h"
-#include "framework/WndMessageMap.h"
+#include "framework/gdi/WindowDC.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CStaticFocus, CStatic)
 

@@ -2,7 +2,7 @@
 // (the text fields of the information pop-up).
 #pragma once
 
-#include "framework/Static.h"
+#include "framework/controls/Static.h"
 
 class CStaticFocus : public CStatic
 {

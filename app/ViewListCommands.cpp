@@ -6,8 +6,8 @@
 #include "engine/DefaultShortCuts.h"
 #include "engine/SystemActions.h"
 #include "engine/TextFile.h"
-#include "framework/FileDialog.h"
-#include "framework/MessageBox.h"
+#include "framework/controls/FileDialog.h"
+#include "framework/window/MessageBox.h"
 #include "res/resource.h"
 
 #include <stdlib.h>

@@ -5,7 +5,7 @@
 #include "app/KeystriderApp.h"
 #include "app/MainFrame.h"
 #include "app/MakerSite.h"
-#include "framework/MFCLinkCtrl.h"
+#include "framework/controls/MFCLinkCtrl.h"
 #include "res/resource.h"
 #include "update/PadFile.h"
 #include "update/UpdateSchedule.h"

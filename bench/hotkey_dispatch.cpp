@@ -6,7 +6,7 @@
 #include "app/KeystriderDoc.h"
 #include "app/KeystriderView.h"
 #include "app/MainFrame.h"
-#include "framework/DocTemplate.h"
+#include "framework/docview/DocTemplate.h"
 #include "res/resource.h"
 
 #include <algorithm>

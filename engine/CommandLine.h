@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 // Takes the next word of pszSource into pszOut (pszOut filled with zeros first, at most nCapacity - 2
 // characters copied). A word is either quoted (by " or ', up to the next quote of the same kind or the

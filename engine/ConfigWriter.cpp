@@ -1,7 +1,7 @@
 // CShortCutConfig's configuration writer: the file's text, and a save that never leaves a short file.
 #include "engine/ShortCutConfig.h"
 #include "engine/TextFile.h"
-#include "framework/MessageBox.h"
+#include "framework/window/MessageBox.h"
 
 #include <cwctype>
 #include <string>

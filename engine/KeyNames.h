@@ -1,7 +1,7 @@
 // Key names: virtual-key codes to the names of the hotkey text and back, and the modifier names.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 // The code of a key name: named keys without regard to case, punctuation exactly (unshifted or shifted
 // character), single letters and digits; 0 for null, empty or unknown text.

@@ -3,8 +3,8 @@
 
 #include "engine/Settings.h"
 #include "engine/ShortCutItem.h"
-#include "framework/CString.h"
-#include "framework/CTime.h"
+#include "framework/core/CString.h"
+#include "framework/core/CTime.h"
 
 #include <string>
 

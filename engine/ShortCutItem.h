@@ -1,7 +1,7 @@
 // ShortCutItem: one shortcut (name, command, key combination, sound), its hotkey text, and the list.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <list>
 

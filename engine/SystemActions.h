@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 // Shutting down or restarting: enables the shutdown privilege, then calls ExitWindowsEx with the given
 // EWX_ flags. 0 when the token cannot be opened or the privilege is not granted.

@@ -1,6 +1,6 @@
 // CTextFile: reads a whole text file in any of its encodings as UTF-16, writes text with a byte-order mark.
 #include "engine/TextFile.h"
-#include "framework/MessageBox.h"
+#include "framework/window/MessageBox.h"
 
 #include <climits>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/TextEncoding.h"
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <cstdio>
 

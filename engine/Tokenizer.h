@@ -2,7 +2,7 @@
 // text and the update-description reader.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 // Both take the piece of pszText from nPos up to the next separator into strToken, move nPos past that
 // separator and return 1; the last piece (no separator left) sets nPos to -1. Once nPos is negative,

@@ -2,7 +2,7 @@
 // Plain #defines only: the resource compiler reads this file too.
 #pragma once
 
-#include "framework/AfxRes.h"
+#include "framework/window/AfxRes.h"
 
 // Strings.
 #define IDS_OLE_INIT_FAILED 100

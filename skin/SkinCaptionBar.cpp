@@ -2,15 +2,15 @@
 // caption input and system commands to the frame.
 #include "skin/SkinCaptionBar.h"
 
-#include "framework/ContextMenuManager.h"
-#include "framework/FrameWndEx.h"
-#include "framework/GlobalData.h"
-#include "framework/MemDC.h"
-#include "framework/Menu.h"
-#include "framework/VisualManager.h"
-#include "framework/WinAppEx.h"
-#include "framework/WindowDC.h"
-#include "framework/WndMessageMap.h"
+#include "framework/controls/ContextMenuManager.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/gdi/MemDC.h"
+#include "framework/controls/Menu.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/bars/WinAppEx.h"
+#include "framework/gdi/WindowDC.h"
+#include "framework/window/WndMessageMap.h"
 #include "skin/SkinVisualManager.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // the frame as non-client messages and system commands.
 #pragma once
 
-#include "framework/BasePane.h"
-#include "framework/GdiObject.h"
-#include "framework/MFCButton.h"
+#include "framework/bars/BasePane.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/controls/MFCButton.h"
 
 class CSkinCaptionBarButton : public CMFCButton
 {

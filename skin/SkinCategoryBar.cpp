@@ -1,9 +1,9 @@
 // CSkinCategoryBar and its tab buttons: the tabs' set, size and drawing.
 #include "skin/SkinCategoryBar.h"
 
-#include "framework/GlobalData.h"
-#include "framework/VisualManager.h"
-#include "framework/WndMessageMap.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/window/WndMessageMap.h"
 #include "res/resource.h"
 #include "skin/SkinLabelButton.h"
 #include "skin/SkinVisualManager.h"

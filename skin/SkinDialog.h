@@ -2,7 +2,7 @@
 // and nothing creates one.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "framework/docview/Dialog.h"
 
 class CSkinDialog : public CDialogEx
 {

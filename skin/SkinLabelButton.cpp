@@ -1,8 +1,8 @@
 // What the skin's label-only buttons have in common: their size and their label colour.
 #include "skin/SkinLabelButton.h"
 
-#include "framework/DC.h"
-#include "framework/GlobalData.h"
+#include "framework/gdi/DC.h"
+#include "framework/gdi/GlobalData.h"
 #include "skin/SkinVisualManager.h"
 
 #include <algorithm>

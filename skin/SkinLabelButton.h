@@ -2,7 +2,7 @@
 // buttons): their size and their label colour.
 #pragma once
 
-#include "framework/ToolBarButton.h"
+#include "framework/bars/ToolBarButton.h"
 
 class CMFCVisualManager;
 

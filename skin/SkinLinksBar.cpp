@@ -1,8 +1,8 @@
 // CSkinLinksBar and its link buttons: size and drawing of a text-only link.
 #include "skin/SkinLinksBar.h"
 
-#include "framework/GlobalData.h"
-#include "framework/VisualManager.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/bars/VisualManager.h"
 #include "skin/SkinLabelButton.h"
 #include "skin/SkinVisualManager.h"
 

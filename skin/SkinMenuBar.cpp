@@ -1,7 +1,7 @@
 // CSkinMenuBar: the menu bar's flat pane style.
 #include "skin/SkinMenuBar.h"
 
-#include "framework/WndMessageMap.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNCREATE(CSkinMenuBar, CMFCMenuBar)
 

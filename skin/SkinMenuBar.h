@@ -1,7 +1,7 @@
 // CSkinMenuBar: the frame's menu bar, flat and without gripper or borders (the frame keeps it hidden).
 #pragma once
 
-#include "framework/MenuBar.h"
+#include "framework/bars/MenuBar.h"
 
 class CSkinMenuBar : public CMFCMenuBar
 {

@@ -1,7 +1,7 @@
 // CSkinTasksPane: the pane's fixed content, with the date taken once at creation.
 #include "skin/SkinTasksPane.h"
 
-#include "framework/WndMessageMap.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <time.h>
 #include <wchar.h>

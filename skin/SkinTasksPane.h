@@ -2,7 +2,7 @@
 // maker's task (command 1014).
 #pragma once
 
-#include "framework/TasksPane.h"
+#include "framework/bars/TasksPane.h"
 
 class CSkinTasksPane : public CMFCTasksPane
 {

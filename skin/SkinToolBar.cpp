@@ -1,9 +1,9 @@
 // CSkinToolBar: flat pane style, pressed images from the shared skin strip.
 #include "skin/SkinToolBar.h"
 
-#include "framework/GlobalData.h"
-#include "framework/WinApp.h"
-#include "framework/WndMessageMap.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/WndMessageMap.h"
 #include "skin/SkinVisualManager.h"
 
 IMPLEMENT_DYNCREATE(CSkinToolBar, CMFCToolBar)

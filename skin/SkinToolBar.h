@@ -2,7 +2,7 @@
 // picture shows through, with a second strip for pressed buttons (g_SkinToolBarImages).
 #pragma once
 
-#include "framework/ToolBar.h"
+#include "framework/bars/ToolBar.h"
 
 class CSkinToolBar : public CMFCToolBar
 {

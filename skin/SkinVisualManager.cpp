@@ -3,10 +3,10 @@
 // boxes are in skin/SkinVisualManagerButtons.cpp.
 #include "skin/SkinVisualManager.h"
 
-#include "framework/DrawingManager.h"
-#include "framework/FrameWnd.h"
-#include "framework/PopupMenu.h"
-#include "framework/TasksPane.h"
+#include "framework/gdi/DrawingManager.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/bars/PopupMenu.h"
+#include "framework/bars/TasksPane.h"
 #include "skin/SkinCaptionBar.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"

@@ -3,10 +3,10 @@
 // colours, and the skin's buttons, menus, separators and combo boxes.
 #pragma once
 
-#include "framework/DC.h"
-#include "framework/ImageList.h"
-#include "framework/ToolBarImages.h"
-#include "framework/VisualManagerOffice2003.h"
+#include "framework/gdi/DC.h"
+#include "framework/gdi/ImageList.h"
+#include "framework/bars/ToolBarImages.h"
+#include "framework/bars/VisualManagerOffice2003.h"
 
 // The images of pressed tool-bar buttons, shared by every skin tool bar of the process.
 extern CMFCToolBarImages g_SkinToolBarImages;

@@ -2,12 +2,12 @@
 // links buttons; popup-menu borders and highlights; separators; the two parts of a combo box.
 #include "skin/SkinVisualManager.h"
 
-#include "framework/DrawingManager.h"
-#include "framework/GlobalData.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuImages.h"
-#include "framework/PopupMenu.h"
-#include "framework/ToolBarMenuButton.h"
+#include "framework/gdi/DrawingManager.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/bars/MenuBar.h"
+#include "framework/gdi/MenuImages.h"
+#include "framework/bars/PopupMenu.h"
+#include "framework/bars/ToolBarMenuButton.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"
 #include "skin/SkinToolBar.h"

@@ -2,8 +2,8 @@
 // release text built from it. The frame holds the results and shows them (CMainFrame::ParsePadFile).
 #pragma once
 
-#include "framework/CString.h"
-#include "framework/CTime.h"
+#include "framework/core/CString.h"
+#include "framework/core/CTime.h"
 
 class CXML;
 

@@ -2,7 +2,7 @@
 // progress record and the worker's entry.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // period, for a given clock. The view applies the result (CKeystriderView::CheckForUpdate).
 #pragma once
 
-#include "framework/CTime.h"
+#include "framework/core/CTime.h"
 
 #include <windows.h>
 

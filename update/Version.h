@@ -1,7 +1,7 @@
 // The program's version text and the comparison of dotted version texts.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 // The version the update check compares a published one with (the about page shows the same text).
 #define KEYSTRIDER_VERSION_TEXT L"1.6"

@@ -1,9 +1,9 @@
 // CAttribute and CAttributeList: one attribute of an XML element, and a node's owning list of them.
 #pragma once
 
-#include "framework/CObject.h"
-#include "framework/CString.h"
-#include "framework/CTypedPtrList.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
+#include "framework/core/CTypedPtrList.h"
 
 // Every name, text and value of the XML tree.
 typedef CString CXMLString;

@@ -1,6 +1,6 @@
 // Archiving of the XML tree: attributes, attribute and child lists, and nodes by run-time class.
 #include "update/XML.h"
-#include "framework/CArchive.h"
+#include "framework/core/CArchive.h"
 
 IMPLEMENT_SERIAL(CAttribute, CObject, 0)
 

@@ -2,7 +2,7 @@
 // 16384-byte window that the tokenizer looks through.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <vector>
 

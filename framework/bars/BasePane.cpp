@@ -1,10 +1,10 @@
 // CBasePane and CPane: the pane's style word, its size and visibility in the frame's layout, and the
 // idle refresh of its items.
-#include "framework/BasePane.h"
-#include "framework/FrameWndEx.h"
-#include "framework/WndMessageMap.h"
-#include "framework/VisualManager.h"
-#include "framework/WindowDC.h"
+#include "framework/bars/BasePane.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/window/WndMessageMap.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/gdi/WindowDC.h"
 
 IMPLEMENT_DYNAMIC(CBasePane, CWnd)
 IMPLEMENT_DYNAMIC(CPane, CBasePane)

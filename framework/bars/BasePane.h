@@ -3,7 +3,7 @@
 // the layout (CalcFixedLayout) and refreshes its items when the message loop goes idle.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CFrameWndEx;
 

@@ -1,7 +1,7 @@
 // CFrameWndEx: the pane layout and the application's stored window placement.
-#include "framework/FrameWndEx.h"
-#include "framework/WinAppEx.h"
-#include "framework/WndMessageMap.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/bars/WinAppEx.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // remains, and the view fills the rest. Restores and saves the application's window placement.
 #pragma once
 
-#include "framework/BasePane.h"
-#include "framework/FrameWnd.h"
+#include "framework/bars/BasePane.h"
+#include "framework/docview/FrameWnd.h"
 
 #include <vector>
 
@@ -34,7 +34,7 @@ public:
 protected:
     void OnClose();
     // New system colours or settings: the global colours and fonts, the visual manager and the bars
-    // (which see no such message of their own) follow (framework/FrameWndExSystemChange.cpp).
+    // (which see no such message of their own) follow (framework/bars/FrameWndExSystemChange.cpp).
     void OnSysColorChange();
     void OnSettingChange(UINT uFlags, const wchar_t* lpszSection);
 

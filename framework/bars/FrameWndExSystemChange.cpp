@@ -1,8 +1,8 @@
 // CFrameWndEx: following changes of the system colours and settings. Only top-level windows are told
 // of them, so the frame passes the news on to its bars.
-#include "framework/FrameWndEx.h"
-#include "framework/GlobalData.h"
-#include "framework/VisualManager.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/bars/VisualManager.h"
 
 void CFrameWndEx::OnSysColorChange()
 {

@@ -1,10 +1,10 @@
 // CMFCMenuBar: the frame's menu as menu buttons.
-#include "framework/MenuBar.h"
-#include "framework/ToolBarMenuButton.h"
-#include "framework/ContextMenuManager.h"
-#include "framework/Menu.h"
-#include "framework/FrameWnd.h"
-#include "framework/WndMessageMap.h"
+#include "framework/bars/MenuBar.h"
+#include "framework/bars/ToolBarMenuButton.h"
+#include "framework/controls/ContextMenuManager.h"
+#include "framework/controls/Menu.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNCREATE(CMFCMenuBar, CMFCToolBar)
 

@@ -3,7 +3,7 @@
 // opens its popup below it and the chosen command goes to the frame.
 #pragma once
 
-#include "framework/ToolBar.h"
+#include "framework/bars/ToolBar.h"
 
 class CMFCMenuBar : public CMFCToolBar
 {

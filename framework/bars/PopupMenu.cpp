@@ -1,5 +1,5 @@
 // CMFCPopupMenu, CMFCPopupMenuBar, CMFCColorBar: run-time classes and the popup's state.
-#include "framework/PopupMenu.h"
+#include "framework/bars/PopupMenu.h"
 
 IMPLEMENT_DYNAMIC(CMFCPopupMenu, CWnd)
 IMPLEMENT_DYNCREATE(CMFCPopupMenuBar, CMFCToolBar)

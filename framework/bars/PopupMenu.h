@@ -3,7 +3,7 @@
 // Menus themselves are shown by the system (TrackPopupMenu); these classes carry no menu logic.
 #pragma once
 
-#include "framework/ToolBar.h"
+#include "framework/bars/ToolBar.h"
 
 class CMFCPopupMenuBar;
 

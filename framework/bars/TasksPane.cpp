@@ -1,8 +1,8 @@
 // CMFCTasksPane: groups of labels and tasks, their layout, painting and clicks.
-#include "framework/TasksPane.h"
-#include "framework/VisualManager.h"
-#include "framework/Gdi.h"
-#include "framework/WndMessageMap.h"
+#include "framework/bars/TasksPane.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/gdi/Gdi.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // hooks. CMFCTasksPaneTaskGroup and CMFCTasksPaneTask are its items.
 #pragma once
 
-#include "framework/BasePane.h"
+#include "framework/bars/BasePane.h"
 
 #include <vector>
 

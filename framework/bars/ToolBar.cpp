@@ -1,11 +1,11 @@
 // CMFCToolBar: creation, loading, layout, painting, mouse tracking and idle update of a tool bar.
-#include "framework/ToolBar.h"
-#include "framework/ToolBarCmdUI.h"
-#include "framework/VisualManager.h"
-#include "framework/FrameWndEx.h"
-#include "framework/Gdi.h"
-#include "framework/WinApp.h"
-#include "framework/WndMessageMap.h"
+#include "framework/bars/ToolBar.h"
+#include "framework/bars/ToolBarCmdUI.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/gdi/Gdi.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <algorithm>
 

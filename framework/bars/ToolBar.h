@@ -4,10 +4,10 @@
 // states from the frame's update handlers when the message loop goes idle.
 #pragma once
 
-#include "framework/BasePane.h"
-#include "framework/ToolBarButton.h"
-#include "framework/ToolBarImages.h"
-#include "framework/AfxRes.h"
+#include "framework/bars/BasePane.h"
+#include "framework/bars/ToolBarButton.h"
+#include "framework/bars/ToolBarImages.h"
+#include "framework/window/AfxRes.h"
 
 #include <commctrl.h>
 #include <vector>

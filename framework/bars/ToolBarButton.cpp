@@ -1,9 +1,9 @@
 // CMFCToolBarButton: sizing and the plain drawing of a button through the visual manager.
-#include "framework/ToolBarButton.h"
-#include "framework/ToolBarImages.h"
-#include "framework/VisualManager.h"
-#include "framework/DC.h"
-#include "framework/GlobalData.h"
+#include "framework/bars/ToolBarButton.h"
+#include "framework/bars/ToolBarImages.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/gdi/DC.h"
+#include "framework/gdi/GlobalData.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // on the bar). Bars copy buttons through their run-time class, so every button class is serialisable.
 #pragma once
 
-#include "framework/CObject.h"
-#include "framework/CString.h"
-#include "framework/Geometry.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
+#include "framework/core/Geometry.h"
 
 class CDC;
 class CWnd;

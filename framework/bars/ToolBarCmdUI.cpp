@@ -1,6 +1,6 @@
 // CToolBarCmdUI: button state bits from the update handlers.
-#include "framework/ToolBarCmdUI.h"
-#include "framework/ToolBar.h"
+#include "framework/bars/ToolBarCmdUI.h"
+#include "framework/bars/ToolBar.h"
 
 void CToolBarCmdUI::SetStyle(UINT nStyle)
 {

@@ -2,7 +2,7 @@
 // button's state bits and repaint it when they changed.
 #pragma once
 
-#include "framework/CmdUI.h"
+#include "framework/window/CmdUI.h"
 
 class CMFCToolBar;
 

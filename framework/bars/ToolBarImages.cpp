@@ -1,7 +1,7 @@
 // CMFCToolBarImages: strips of button images, drawn transparently with TransparentBlt.
-#include "framework/ToolBarImages.h"
-#include "framework/DC.h"
-#include "framework/WinApp.h"
+#include "framework/bars/ToolBarImages.h"
+#include "framework/gdi/DC.h"
+#include "framework/window/WinApp.h"
 
 CMFCToolBarImages::CMFCToolBarImages() : m_sizeImage(16, 15), m_clrTransparent(::GetSysColor(COLOR_BTNFACE))
 {

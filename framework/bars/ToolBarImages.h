@@ -2,7 +2,7 @@
 // (several strips may be appended) and drawn transparently, grey when disabled.
 #pragma once
 
-#include "framework/Geometry.h"
+#include "framework/core/Geometry.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // CMFCToolBarMenuButton: a menu kept as a list of items; CMFCToolBarComboBoxButton's settings.
-#include "framework/ToolBarMenuButton.h"
-#include "framework/PopupMenu.h"
+#include "framework/bars/ToolBarMenuButton.h"
+#include "framework/bars/PopupMenu.h"
 
 IMPLEMENT_SERIAL(CMFCToolBarMenuButton, CMFCToolBarButton, 1)
 IMPLEMENT_SERIAL(CMFCToolBarComboBoxButton, CMFCToolBarButton, 1)

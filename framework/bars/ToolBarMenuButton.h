@@ -2,7 +2,7 @@
 // CMFCToolBarComboBoxButton, the combo-box button type with its class-wide look settings.
 #pragma once
 
-#include "framework/ToolBarButton.h"
+#include "framework/bars/ToolBarButton.h"
 
 #include <vector>
 

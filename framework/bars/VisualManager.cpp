@@ -1,16 +1,16 @@
 // CMFCBaseVisualManager and CMFCVisualManager: the installed instance and the plain, classic look.
-#include "framework/VisualManager.h"
-#include "framework/DrawingManager.h"
-#include "framework/GlobalData.h"
-#include "framework/DC.h"
-#include "framework/ImageList.h"
-#include "framework/BasePane.h"
-#include "framework/ToolBarButton.h"
-#include "framework/ToolBarMenuButton.h"
-#include "framework/PopupMenu.h"
-#include "framework/TasksPane.h"
-#include "framework/WinApp.h"
-#include "framework/Wnd.h"
+#include "framework/bars/VisualManager.h"
+#include "framework/gdi/DrawingManager.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/gdi/DC.h"
+#include "framework/gdi/ImageList.h"
+#include "framework/bars/BasePane.h"
+#include "framework/bars/ToolBarButton.h"
+#include "framework/bars/ToolBarMenuButton.h"
+#include "framework/bars/PopupMenu.h"
+#include "framework/bars/TasksPane.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CMFCBaseVisualManager, CObject)
 IMPLEMENT_DYNCREATE(CMFCVisualManager, CMFCBaseVisualManager)

@@ -3,14 +3,14 @@
 //   CMFCBaseVisualManager  the visual-styles entry (DrawThemeBackground) and the open "WINDOW" theme
 //   CMFCVisualManager      the installed instance (SetDefaultManager / GetInstance), the colours and
 //                          brushes every look reads, and every drawing hook with a plain, classic look
-// The Office XP and Office 2003 looks are in framework/VisualManagerOfficeXP.h and
-// framework/VisualManagerOffice2003.h; the skin derives from the latter.
+// The Office XP and Office 2003 looks are in framework/bars/VisualManagerOfficeXP.h and
+// framework/bars/VisualManagerOffice2003.h; the skin derives from the latter.
 #pragma once
 
-#include "framework/CmdTarget.h"
-#include "framework/CString.h"
-#include "framework/Geometry.h"
-#include "framework/GdiObject.h"
+#include "framework/window/CmdTarget.h"
+#include "framework/core/CString.h"
+#include "framework/core/Geometry.h"
+#include "framework/gdi/GdiObject.h"
 
 #include <uxtheme.h>
 

@@ -1,9 +1,9 @@
 // CMFCVisualManagerOffice2003: shaded bars over the Office XP look.
-#include "framework/VisualManagerOffice2003.h"
-#include "framework/DC.h"
-#include "framework/DrawingManager.h"
-#include "framework/BasePane.h"
-#include "framework/PopupMenu.h"
+#include "framework/bars/VisualManagerOffice2003.h"
+#include "framework/gdi/DC.h"
+#include "framework/gdi/DrawingManager.h"
+#include "framework/bars/BasePane.h"
+#include "framework/bars/PopupMenu.h"
 
 IMPLEMENT_DYNCREATE(CMFCVisualManagerOffice2003, CMFCVisualManagerOfficeXP)
 

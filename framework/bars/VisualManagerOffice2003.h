@@ -2,7 +2,7 @@
 // at the top to the face itself at the bottom.
 #pragma once
 
-#include "framework/VisualManagerOfficeXP.h"
+#include "framework/bars/VisualManagerOfficeXP.h"
 
 class CMFCVisualManagerOffice2003 : public CMFCVisualManagerOfficeXP
 {

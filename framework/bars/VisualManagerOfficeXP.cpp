@@ -1,8 +1,8 @@
 // CMFCVisualManagerOfficeXP: the flat look with tinted highlights.
-#include "framework/VisualManagerOfficeXP.h"
-#include "framework/DC.h"
-#include "framework/ToolBarButton.h"
-#include "framework/ToolBarMenuButton.h"
+#include "framework/bars/VisualManagerOfficeXP.h"
+#include "framework/gdi/DC.h"
+#include "framework/bars/ToolBarButton.h"
+#include "framework/bars/ToolBarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CMFCVisualManagerOfficeXP, CMFCVisualManager)
 

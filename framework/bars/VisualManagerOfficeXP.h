@@ -2,7 +2,7 @@
 // selection colour and framed in it.
 #pragma once
 
-#include "framework/VisualManager.h"
+#include "framework/bars/VisualManager.h"
 
 class CMFCVisualManagerOfficeXP : public CMFCVisualManager
 {

@@ -1,6 +1,6 @@
 // CWinAppEx: the framework's stored state (window placement) under the registry base.
-#include "framework/WinAppEx.h"
-#include "framework/FrameWnd.h"
+#include "framework/bars/WinAppEx.h"
+#include "framework/docview/FrameWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinAppEx, CWinApp)
 

@@ -2,8 +2,8 @@
 // state, loading and saving that state (window placement) around the main frame's life.
 #pragma once
 
-#include "framework/Geometry.h"
-#include "framework/WinApp.h"
+#include "framework/core/Geometry.h"
+#include "framework/window/WinApp.h"
 
 class CContextMenuManager;
 class CFrameWnd;

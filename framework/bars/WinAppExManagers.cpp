@@ -1,8 +1,8 @@
 // CWinAppEx's context-menu and tool-tip managers: the process-wide ones of ContextMenuManager.h and
 // TooltipManager.h, made on first use.
-#include "framework/WinAppEx.h"
-#include "framework/ContextMenuManager.h"
-#include "framework/TooltipManager.h"
+#include "framework/bars/WinAppEx.h"
+#include "framework/controls/ContextMenuManager.h"
+#include "framework/controls/TooltipManager.h"
 
 BOOL CWinAppEx::InitContextMenuManager()
 {

@@ -1,5 +1,5 @@
 // CButton.
-#include "framework/Button.h"
+#include "framework/controls/Button.h"
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 

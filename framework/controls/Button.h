@@ -3,7 +3,7 @@
 // (reflected WM_DRAWITEM).
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CButton : public CWnd
 {

@@ -1,5 +1,5 @@
 // AfxInitCommonControls.
-#include "framework/CommonControls.h"
+#include "framework/controls/CommonControls.h"
 
 #include <windows.h>
 #include <commctrl.h>

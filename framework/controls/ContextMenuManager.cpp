@@ -1,8 +1,8 @@
 // CContextMenuManager.
-#include "framework/ContextMenuManager.h"
-#include "framework/CmdUI.h"
-#include "framework/Menu.h"
-#include "framework/Wnd.h"
+#include "framework/controls/ContextMenuManager.h"
+#include "framework/window/CmdUI.h"
+#include "framework/controls/Menu.h"
+#include "framework/window/Wnd.h"
 
 CContextMenuManager* afxContextMenuManager = nullptr;
 

@@ -7,8 +7,8 @@
 // (update handlers), as menus of frames do.
 #pragma once
 
-#include "framework/CObject.h"
-#include "framework/CString.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
 
 #include <map>
 #include <memory>

@@ -1,5 +1,5 @@
 // CEdit.
-#include "framework/Edit.h"
+#include "framework/controls/Edit.h"
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 

@@ -1,7 +1,7 @@
 // CEdit: a thin, non-owning wrapper of an edit control.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CEdit : public CWnd
 {

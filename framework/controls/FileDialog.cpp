@@ -1,6 +1,6 @@
 // CFileDialog and its test hook.
-#include "framework/FileDialog.h"
-#include "framework/Wnd.h"
+#include "framework/controls/FileDialog.h"
+#include "framework/window/Wnd.h"
 
 namespace
 {

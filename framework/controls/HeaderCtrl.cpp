@@ -1,5 +1,5 @@
 // CHeaderCtrl.
-#include "framework/HeaderCtrl.h"
+#include "framework/controls/HeaderCtrl.h"
 
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 

@@ -1,7 +1,7 @@
 // CHeaderCtrl: a thin, non-owning wrapper of a header control (the column headings of a list).
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 #include <commctrl.h>
 

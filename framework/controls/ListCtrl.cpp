@@ -1,7 +1,7 @@
 // CListCtrl.
-#include "framework/ListCtrl.h"
-#include "framework/CommonControls.h"
-#include "framework/ImageList.h"
+#include "framework/controls/ListCtrl.h"
+#include "framework/controls/CommonControls.h"
+#include "framework/gdi/ImageList.h"
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 

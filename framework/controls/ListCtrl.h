@@ -1,9 +1,9 @@
 // CListCtrl: a thin, non-owning wrapper of a list-view control, one message per member.
 #pragma once
 
-#include "framework/CObList.h"
-#include "framework/HeaderCtrl.h"
-#include "framework/Wnd.h"
+#include "framework/core/CObList.h"
+#include "framework/controls/HeaderCtrl.h"
+#include "framework/window/Wnd.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
 // CMFCButton: owner drawing, hover tracking, images and the tool tip.
-#include "framework/MFCButton.h"
-#include "framework/GlobalData.h"
-#include "framework/TooltipManager.h"
-#include "framework/WndMessageMap.h"
+#include "framework/controls/MFCButton.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/controls/TooltipManager.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CMFCButton, CButton)
 

@@ -5,8 +5,8 @@
 // (auto-destroy).
 #pragma once
 
-#include "framework/Button.h"
-#include "framework/DC.h"
+#include "framework/controls/Button.h"
+#include "framework/gdi/DC.h"
 
 class CToolTipCtrl;
 

@@ -1,9 +1,9 @@
 // CMFCEditBrowseCtrl: the non-client browse button and the default file browse.
-#include "framework/MFCEditBrowseCtrl.h"
-#include "framework/FileDialog.h"
-#include "framework/GlobalData.h"
-#include "framework/WindowDC.h"
-#include "framework/WndMessageMap.h"
+#include "framework/controls/MFCEditBrowseCtrl.h"
+#include "framework/controls/FileDialog.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/gdi/WindowDC.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <algorithm>
 

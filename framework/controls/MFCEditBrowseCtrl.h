@@ -4,7 +4,7 @@
 // OnAfterUpdate. Derived classes replace OnBrowse and reach the mode's state through the members.
 #pragma once
 
-#include "framework/Edit.h"
+#include "framework/controls/Edit.h"
 
 class CMFCEditBrowseCtrl : public CEdit
 {

@@ -1,8 +1,8 @@
 // CMFCLinkCtrl: link drawing, sizing and opening.
-#include "framework/MFCLinkCtrl.h"
-#include "framework/GlobalData.h"
-#include "framework/WindowDC.h"
-#include "framework/WndMessageMap.h"
+#include "framework/controls/MFCLinkCtrl.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/gdi/WindowDC.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <shellapi.h>
 

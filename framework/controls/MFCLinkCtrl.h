@@ -2,8 +2,8 @@
 // is over it, a hand cursor; a click opens its URL (its text when no URL is set) with the shell.
 #pragma once
 
-#include "framework/GdiObject.h"
-#include "framework/MFCButton.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/controls/MFCButton.h"
 
 class CMFCLinkCtrl : public CMFCButton
 {

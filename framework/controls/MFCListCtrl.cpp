@@ -1,5 +1,5 @@
 // CMFCListCtrl: cell colours and fonts by custom draw, sorting by header clicks.
-#include "framework/MFCListCtrl.h"
+#include "framework/controls/MFCListCtrl.h"
 
 IMPLEMENT_DYNAMIC(CMFCListCtrl, CListCtrl)
 

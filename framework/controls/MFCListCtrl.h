@@ -3,7 +3,7 @@
 // the virtuals Sort and OnCompareItems.
 #pragma once
 
-#include "framework/ListCtrl.h"
+#include "framework/controls/ListCtrl.h"
 
 class CMFCListCtrl : public CListCtrl
 {

@@ -1,8 +1,8 @@
 // CMenu and its pop-up test hook.
-#include "framework/Menu.h"
-#include "framework/TempHandleMap.h"
-#include "framework/WinApp.h"
-#include "framework/Wnd.h"
+#include "framework/controls/Menu.h"
+#include "framework/window/TempHandleMap.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/Wnd.h"
 
 namespace
 {

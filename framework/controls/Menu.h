@@ -6,8 +6,8 @@
 // command (AfxSetTrackPopupMenuHook) without a modal menu loop blocking a headless run.
 #pragma once
 
-#include "framework/CObject.h"
-#include "framework/CString.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
 
 class CWnd;
 

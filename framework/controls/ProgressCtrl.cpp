@@ -1,6 +1,6 @@
 // CProgressCtrl.
-#include "framework/ProgressCtrl.h"
-#include "framework/CommonControls.h"
+#include "framework/controls/ProgressCtrl.h"
+#include "framework/controls/CommonControls.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 // CProgressCtrl: a thin, non-owning wrapper of a progress bar.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CProgressCtrl : public CWnd
 {

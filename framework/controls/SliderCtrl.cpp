@@ -1,6 +1,6 @@
 // CSliderCtrl.
-#include "framework/SliderCtrl.h"
-#include "framework/CommonControls.h"
+#include "framework/controls/SliderCtrl.h"
+#include "framework/controls/CommonControls.h"
 
 #include <commctrl.h>
 

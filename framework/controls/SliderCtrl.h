@@ -1,7 +1,7 @@
 // CSliderCtrl: a thin, non-owning wrapper of a trackbar.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CSliderCtrl : public CWnd
 {

@@ -1,5 +1,5 @@
 // CStatic.
-#include "framework/Static.h"
+#include "framework/controls/Static.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 

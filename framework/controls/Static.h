@@ -1,7 +1,7 @@
 // CStatic: a thin, non-owning wrapper of a static control (text, icon or frame).
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CStatic : public CWnd
 {

@@ -1,6 +1,6 @@
 // CToolTipCtrl and CMFCToolTipCtrl.
-#include "framework/ToolTipCtrl.h"
-#include "framework/CommonControls.h"
+#include "framework/controls/ToolTipCtrl.h"
+#include "framework/controls/CommonControls.h"
 
 IMPLEMENT_DYNCREATE(CToolTipCtrl, CWnd)
 IMPLEMENT_DYNCREATE(CMFCToolTipCtrl, CToolTipCtrl)

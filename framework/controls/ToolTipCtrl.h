@@ -2,7 +2,7 @@
 // CMFCToolTipInfo and CMFCToolTipCtrl: a tool tip with the looks set through the tool-tip manager.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 #include <commctrl.h>
 

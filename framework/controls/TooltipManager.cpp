@@ -1,5 +1,5 @@
 // CTooltipManager.
-#include "framework/TooltipManager.h"
+#include "framework/controls/TooltipManager.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // through NewToolTip / DeleteToolTip, which apply them.
 #pragma once
 
-#include "framework/ToolTipCtrl.h"
+#include "framework/controls/ToolTipCtrl.h"
 
 // Kinds of tool tips (bits of SetTooltipParams' nTypes).
 #define AFX_TOOLTIP_TYPE_DEFAULT 0x0001

@@ -1,5 +1,5 @@
 // CArchive: stores values and objects into a byte buffer and loads them back, objects by run-time class.
-#include "framework/CArchive.h"
+#include "framework/core/CArchive.h"
 
 #include <cstring>
 

@@ -8,8 +8,8 @@
 // empty strings and null objects.
 #pragma once
 
-#include "framework/CObject.h"
-#include "framework/CString.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // CObList: a doubly linked list of CObject pointers, walked with POSITION values; it never owns them.
-#include "framework/CObList.h"
-#include "framework/CArchive.h"
+#include "framework/core/CObList.h"
+#include "framework/core/CArchive.h"
 
 IMPLEMENT_SERIAL(CObList, CObject, 0)
 

@@ -1,7 +1,7 @@
 // CObList: a doubly linked list of CObject pointers, walked with POSITION values; it never owns them.
 #pragma once
 
-#include "framework/CObject.h"
+#include "framework/core/CObject.h"
 
 // An opaque place in a list: valid until the entry it names is removed.
 struct __POSITION

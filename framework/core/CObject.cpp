@@ -1,5 +1,5 @@
 // CObject and CRuntimeClass: run-time class information, dynamic creation and the class registry.
-#include "framework/CObject.h"
+#include "framework/core/CObject.h"
 
 #include <cstring>
 

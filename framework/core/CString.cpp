@@ -1,5 +1,5 @@
 // CString: the class library's wide string.
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <algorithm>
 #include <cstdarg>

@@ -1,7 +1,7 @@
 // CStringArray: an ordered, growable array of CString.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // CTime and CTimeSpan: a point in time (seconds since 1970 UTC, shown in local time) and a span of seconds.
-#include "framework/CTime.h"
+#include "framework/core/CTime.h"
 
 #include <cwchar>
 

@@ -1,7 +1,7 @@
 // CTime and CTimeSpan: a point in time (seconds since 1970 UTC, shown in local time) and a span of seconds.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <ctime>
 

@@ -1,7 +1,7 @@
 // CTypedPtrList: a type-safe face over CObList for pointers to one CObject-derived class.
 #pragma once
 
-#include "framework/CObList.h"
+#include "framework/core/CObList.h"
 
 #include <type_traits>
 

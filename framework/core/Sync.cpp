@@ -1,5 +1,5 @@
 // CEvent.
-#include "framework/Sync.h"
+#include "framework/core/Sync.h"
 
 CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, const wchar_t* lpszName,
                LPSECURITY_ATTRIBUTES lpsaAttribute)

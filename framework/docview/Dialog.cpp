@@ -1,7 +1,7 @@
 // CDialog: modeless and modal dialogs from templates.
-#include "framework/Dialog.h"
-#include "framework/DialogTemplate.h"
-#include "framework/WinApp.h"
+#include "framework/docview/Dialog.h"
+#include "framework/docview/DialogTemplate.h"
+#include "framework/window/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 IMPLEMENT_DYNAMIC(CDialogEx, CDialog)

@@ -2,7 +2,7 @@
 // Create, modal through DoModal; OnInitDialog exchanges data with the controls (DDX_Control binds them).
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CDialog : public CWnd
 {

@@ -1,7 +1,7 @@
 // Dialog template resources and the dialog procedure of our dialogs.
-#include "framework/DialogTemplate.h"
-#include "framework/Dialog.h"
-#include "framework/WinApp.h"
+#include "framework/docview/DialogTemplate.h"
+#include "framework/docview/Dialog.h"
+#include "framework/window/WinApp.h"
 
 namespace
 {

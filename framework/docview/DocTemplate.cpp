@@ -1,9 +1,9 @@
 // CDocTemplate and CSingleDocTemplate: creating the document, its frame and its view.
-#include "framework/DocTemplate.h"
-#include "framework/Document.h"
-#include "framework/FrameWnd.h"
-#include "framework/View.h"
-#include "framework/WinThread.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/docview/Document.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/docview/View.h"
+#include "framework/window/WinThread.h"
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)

@@ -3,7 +3,7 @@
 // carries them through the frame's creation to the view.
 #pragma once
 
-#include "framework/CmdTarget.h"
+#include "framework/window/CmdTarget.h"
 
 class CDocTemplate;
 class CDocument;

@@ -1,9 +1,9 @@
 // CDocument: the view list, new and opened documents, and closing with the document's windows.
-#include "framework/Document.h"
-#include "framework/DocTemplate.h"
-#include "framework/FrameWnd.h"
-#include "framework/MessageBox.h"
-#include "framework/View.h"
+#include "framework/docview/Document.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/window/MessageBox.h"
+#include "framework/docview/View.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // after the active view and before the frame.
 #pragma once
 
-#include "framework/CString.h"
-#include "framework/CmdTarget.h"
+#include "framework/core/CString.h"
+#include "framework/window/CmdTarget.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // CFormView: the view's window made from a dialog template, as a child control parent.
-#include "framework/FormView.h"
-#include "framework/DialogTemplate.h"
-#include "framework/FrameWnd.h"
-#include "framework/WinApp.h"
+#include "framework/docview/FormView.h"
+#include "framework/docview/DialogTemplate.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/window/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CFormView, CScrollView)
 

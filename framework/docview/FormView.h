@@ -2,7 +2,7 @@
 // update binds the template's controls to the members (data exchange).
 #pragma once
 
-#include "framework/View.h"
+#include "framework/docview/View.h"
 
 class CFormView : public CScrollView
 {

@@ -1,11 +1,11 @@
 // CFrameWnd: creation from a resource id, the view in the client area, command routing, accelerators
 // and the closing of the document's window.
-#include "framework/FrameWnd.h"
-#include "framework/DocTemplate.h"
-#include "framework/Document.h"
-#include "framework/View.h"
-#include "framework/WinApp.h"
-#include "framework/WndMessageMap.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/docview/Document.h"
+#include "framework/docview/View.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 

@@ -3,8 +3,8 @@
 // accelerators, and lays out its client area (the base gives the whole of it to the view).
 #pragma once
 
-#include "framework/AfxRes.h"
-#include "framework/Wnd.h"
+#include "framework/window/AfxRes.h"
+#include "framework/window/Wnd.h"
 
 class CDocument;
 class CView;

@@ -1,9 +1,9 @@
 // CView: joining the document, initial update, activation and command routing to the document.
-#include "framework/View.h"
-#include "framework/DocTemplate.h"
-#include "framework/Document.h"
-#include "framework/FrameWnd.h"
-#include "framework/WndMessageMap.h"
+#include "framework/docview/View.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/docview/Document.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/window/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 IMPLEMENT_DYNAMIC(CScrollView, CView)

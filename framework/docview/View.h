@@ -3,7 +3,7 @@
 // CScrollView: the thin base of views that scroll.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CDocument;
 struct CCreateContext;

@@ -1,6 +1,6 @@
 // CDC: ownership of the device context and the drawing calls.
-#include "framework/DC.h"
-#include "framework/TempHandleMap.h"
+#include "framework/gdi/DC.h"
+#include "framework/window/TempHandleMap.h"
 
 CDC::~CDC()
 {

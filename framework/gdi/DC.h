@@ -2,15 +2,15 @@
 //
 // Ownership: a CDC deletes only the DC it created itself (CreateCompatibleDC); a DC given to it by
 // Attach, or wrapped by FromHandle, is borrowed and left alone. The window DCs (CPaintDC, CClientDC,
-// CWindowDC in framework/WindowDC.h) release theirs in their own way.
+// CWindowDC in framework/gdi/WindowDC.h) release theirs in their own way.
 #pragma once
 
 #include <windows.h>
 
-#include "framework/CObject.h"
-#include "framework/CString.h"
-#include "framework/GdiObject.h"
-#include "framework/Geometry.h"
+#include "framework/core/CObject.h"
+#include "framework/core/CString.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/core/Geometry.h"
 
 class CDC : public CObject
 {

@@ -1,6 +1,6 @@
 // CDrawingManager: gradients, highlighting and shadows through a 32-bit copy of the pixels.
-#include "framework/DrawingManager.h"
-#include "framework/DC.h"
+#include "framework/gdi/DrawingManager.h"
+#include "framework/gdi/DC.h"
 
 #include <vector>
 

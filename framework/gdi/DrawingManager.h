@@ -2,7 +2,7 @@
 // rectangle toward a colour, drop shadows), working on the pixels of one device context.
 #pragma once
 
-#include "framework/Geometry.h"
+#include "framework/core/Geometry.h"
 
 class CDC;
 class CBitmap;

@@ -2,9 +2,9 @@
 // the global colours and fonts.
 #pragma once
 
-#include "framework/GdiObject.h"
-#include "framework/DC.h"
-#include "framework/WindowDC.h"
-#include "framework/MemDC.h"
-#include "framework/ImageList.h"
-#include "framework/GlobalData.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/gdi/DC.h"
+#include "framework/gdi/WindowDC.h"
+#include "framework/gdi/MemDC.h"
+#include "framework/gdi/ImageList.h"
+#include "framework/gdi/GlobalData.h"

@@ -1,8 +1,8 @@
 // CGdiObject, CPen, CBrush, CFont and CBitmap.
-#include "framework/GdiObject.h"
-#include "framework/DC.h"
-#include "framework/TempHandleMap.h"
-#include "framework/WinApp.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/gdi/DC.h"
+#include "framework/window/TempHandleMap.h"
+#include "framework/window/WinApp.h"
 
 CGdiObject::~CGdiObject()
 {

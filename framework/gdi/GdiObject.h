@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "framework/CObject.h"
+#include "framework/core/CObject.h"
 
 class CGdiObject : public CObject
 {

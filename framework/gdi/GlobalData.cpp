@@ -1,5 +1,5 @@
 // afxGlobalData: reading the system's colours, fonts and screen facts.
-#include "framework/GlobalData.h"
+#include "framework/gdi/GlobalData.h"
 
 AFX_GLOBAL_DATA afxGlobalData;
 

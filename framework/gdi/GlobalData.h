@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "framework/GdiObject.h"
+#include "framework/gdi/GdiObject.h"
 
 struct AFX_GLOBAL_DATA
 {

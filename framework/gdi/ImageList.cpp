@@ -1,8 +1,8 @@
 // CImageList.
-#include "framework/ImageList.h"
-#include "framework/DC.h"
-#include "framework/TempHandleMap.h"
-#include "framework/WinApp.h"
+#include "framework/gdi/ImageList.h"
+#include "framework/gdi/DC.h"
+#include "framework/window/TempHandleMap.h"
+#include "framework/window/WinApp.h"
 
 CImageList::~CImageList()
 {

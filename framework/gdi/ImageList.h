@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/CObject.h"
+#include "framework/core/CObject.h"
 
 class CBitmap;
 class CDC;

@@ -1,6 +1,6 @@
 // CMemDC: the off-screen buffer and its copy to the target.
-#include "framework/MemDC.h"
-#include "framework/Wnd.h"
+#include "framework/gdi/MemDC.h"
+#include "framework/window/Wnd.h"
 
 CMemDC::CMemDC(CDC& dc, CWnd* pWnd) : m_dc(dc)
 {

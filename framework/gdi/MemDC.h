@@ -2,7 +2,7 @@
 // client area (or of a rectangle); the destructor copies it onto the target DC in one BitBlt.
 #pragma once
 
-#include "framework/DC.h"
+#include "framework/gdi/DC.h"
 
 class CWnd;
 

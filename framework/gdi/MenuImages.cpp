@@ -1,6 +1,6 @@
 // CMFCMenuImages: glyphs drawn as filled polygons and lines.
-#include "framework/MenuImages.h"
-#include "framework/DC.h"
+#include "framework/gdi/MenuImages.h"
+#include "framework/gdi/DC.h"
 
 namespace
 {

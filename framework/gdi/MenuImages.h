@@ -2,7 +2,7 @@
 // in one of four colours.
 #pragma once
 
-#include "framework/Geometry.h"
+#include "framework/core/Geometry.h"
 
 class CDC;
 

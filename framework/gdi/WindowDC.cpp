@@ -1,6 +1,6 @@
 // CPaintDC, CClientDC and CWindowDC.
-#include "framework/WindowDC.h"
-#include "framework/Wnd.h"
+#include "framework/gdi/WindowDC.h"
+#include "framework/window/Wnd.h"
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr)
 {

@@ -2,7 +2,7 @@
 // object goes (EndPaint, ReleaseDC); the base CDC never deletes them.
 #pragma once
 
-#include "framework/DC.h"
+#include "framework/gdi/DC.h"
 
 class CWnd;
 

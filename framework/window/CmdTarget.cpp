@@ -1,5 +1,5 @@
 // CCmdTarget: searching the message-map chain and calling its rows.
-#include "framework/CmdTarget.h"
+#include "framework/window/CmdTarget.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 

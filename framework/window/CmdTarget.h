@@ -6,7 +6,7 @@
 //   DECLARE_MESSAGE_MAP, BEGIN_MESSAGE_MAP(theClass, baseClass), END_MESSAGE_MAP
 //   ON_COMMAND, ON_COMMAND_RANGE, ON_UPDATE_COMMAND_UI(_RANGE), ON_CONTROL, ON_BN_CLICKED,
 //   ON_EN_KILLFOCUS, ON_NOTIFY, ON_NOTIFY_REFLECT(_EX), ON_CONTROL_REFLECT(_EX)
-//   (the window-message rows, ON_WM_xxx and ON_MESSAGE, are in framework/WndMessageMap.h)
+//   (the window-message rows, ON_WM_xxx and ON_MESSAGE, are in framework/window/WndMessageMap.h)
 //
 // Handlers are named as members of the class being mapped, without class or '&':
 // ON_COMMAND(ID_FILE_NEW, OnFileNew). Every row holds a captureless lambda that casts the target to the class
@@ -14,7 +14,7 @@
 // signature does not compile.
 #pragma once
 
-#include "framework/CObject.h"
+#include "framework/core/CObject.h"
 
 class CCmdTarget;
 class CCmdUI;

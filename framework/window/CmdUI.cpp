@@ -1,7 +1,7 @@
 // CCmdUI: asking the command route for an item's enabled and checked state.
-#include "framework/CmdUI.h"
-#include "framework/CmdTarget.h"
-#include "framework/Wnd.h"
+#include "framework/window/CmdUI.h"
+#include "framework/window/CmdTarget.h"
+#include "framework/window/Wnd.h"
 
 void CCmdUI::Enable(BOOL bOn)
 {

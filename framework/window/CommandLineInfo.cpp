@@ -1,5 +1,5 @@
 // CCommandLineInfo: the standard flags and the file parameter.
-#include "framework/CommandLineInfo.h"
+#include "framework/window/CommandLineInfo.h"
 
 void CCommandLineInfo::ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL)
 {

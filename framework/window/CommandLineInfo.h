@@ -1,7 +1,7 @@
 // CCommandLineInfo: what the command line asks the application to do at start.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 class CCommandLineInfo
 {

@@ -1,5 +1,5 @@
 // Data exchange between a dialog's controls and its members.
-#include "framework/DataExchange.h"
+#include "framework/window/DataExchange.h"
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {

@@ -1,7 +1,7 @@
 // CDataExchange and DDX_Control: binding the controls of a dialog or form template to their members.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 class CDataExchange
 {

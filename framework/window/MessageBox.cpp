@@ -1,6 +1,6 @@
 // AfxMessageBox and its test hook.
-#include "framework/MessageBox.h"
-#include "framework/CString.h"
+#include "framework/window/MessageBox.h"
+#include "framework/core/CString.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 // AfxOleInit.
-#include "framework/Ole.h"
-#include "framework/WinApp.h"
+#include "framework/window/Ole.h"
+#include "framework/window/WinApp.h"
 
 #include <ole2.h>
 

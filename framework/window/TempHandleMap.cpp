@@ -1,6 +1,6 @@
 // The per-thread table of temporary handle wrappers.
-#include "framework/TempHandleMap.h"
-#include "framework/CObject.h"
+#include "framework/window/TempHandleMap.h"
+#include "framework/core/CObject.h"
 
 #include <map>
 #include <utility>

@@ -1,6 +1,6 @@
 // Worker threads: CWinThread's creation, start and end, and AfxBeginThread.
-#include "framework/WinThread.h"
-#include "framework/Wnd.h"
+#include "framework/window/WinThread.h"
+#include "framework/window/Wnd.h"
 
 #include <process.h>
 

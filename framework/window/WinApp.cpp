@@ -1,8 +1,8 @@
 // CWinApp and the start routine AfxWinMain.
-#include "framework/WinApp.h"
-#include "framework/DocTemplate.h"
-#include "framework/MessageBox.h"
-#include "framework/Wnd.h"
+#include "framework/window/WinApp.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/window/MessageBox.h"
+#include "framework/window/Wnd.h"
 
 #include <ole2.h>
 

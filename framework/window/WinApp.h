@@ -2,8 +2,8 @@
 // title, its start routine (AfxWinMain calls InitInstance, then the message loop).
 #pragma once
 
-#include "framework/CString.h"
-#include "framework/WinThread.h"
+#include "framework/core/CString.h"
+#include "framework/window/WinThread.h"
 
 #include <vector>
 

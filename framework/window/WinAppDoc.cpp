@@ -1,9 +1,9 @@
 // CWinApp: document templates, the command line and the shell command that opens the first document.
-#include "framework/CommandLineInfo.h"
-#include "framework/DocTemplate.h"
-#include "framework/WinApp.h"
-#include "framework/AfxRes.h"
-#include "framework/Wnd.h"
+#include "framework/window/CommandLineInfo.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/AfxRes.h"
+#include "framework/window/Wnd.h"
 
 #include <commdlg.h>
 #include <shellapi.h>

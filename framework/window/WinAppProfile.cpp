@@ -1,6 +1,6 @@
 // CWinApp's registry profile: integers and binary values under
 // HKCU\Software\<company>\<application>\<section>, and the removal of the whole tree.
-#include "framework/WinApp.h"
+#include "framework/window/WinApp.h"
 
 #include <shlwapi.h>
 

@@ -1,6 +1,6 @@
 // CWinThread: the message loop with pre-translation and idle processing.
-#include "framework/WinThread.h"
-#include "framework/Wnd.h"
+#include "framework/window/WinThread.h"
+#include "framework/window/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 

@@ -2,7 +2,7 @@
 // (command-update of the main window's bars, release of temporary window wrappers).
 #pragma once
 
-#include "framework/CmdTarget.h"
+#include "framework/window/CmdTarget.h"
 
 class CWnd;
 

@@ -1,9 +1,9 @@
 // CWnd: construction and destruction, the handle-map entry points, and the routing of messages,
 // commands and notifications (with reflection to the child's own object first).
-#include "framework/Wnd.h"
-#include "framework/CmdUI.h"
-#include "framework/WinApp.h"
-#include "framework/WndHandleMap.h"
+#include "framework/window/Wnd.h"
+#include "framework/window/CmdUI.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/WndHandleMap.h"
 
 #include <cwchar>
 #include <mutex>

@@ -8,9 +8,9 @@
 // released when the message loop goes idle.
 #pragma once
 
-#include "framework/CString.h"
-#include "framework/CmdTarget.h"
-#include "framework/Geometry.h"
+#include "framework/core/CString.h"
+#include "framework/window/CmdTarget.h"
+#include "framework/core/Geometry.h"
 
 class CDataExchange;
 class CWnd;

@@ -1,7 +1,7 @@
 // The handle map of window objects.
-#include "framework/WndHandleMap.h"
-#include "framework/Wnd.h"
-#include "framework/TempHandleMap.h"
+#include "framework/window/WndHandleMap.h"
+#include "framework/window/Wnd.h"
+#include "framework/window/TempHandleMap.h"
 
 #include <mutex>
 #include <unordered_map>

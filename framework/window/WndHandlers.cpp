@@ -1,5 +1,5 @@
 // CWnd's default message handlers: what a derived handler reaches when it calls its base.
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 const MSG* AfxGetCurrentMessage();
 

@@ -1,9 +1,9 @@
 // The window-message rows of a message map: ON_WM_xxx (fixed handler names, typed parameters),
 // ON_MESSAGE and ON_REGISTERED_MESSAGE (handler LRESULT (WPARAM, LPARAM)). Command and notification
-// rows are in framework/CmdTarget.h.
+// rows are in framework/window/CmdTarget.h.
 #pragma once
 
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 // A row for message msg whose thunk runs `body` with p (the target as ThisClass*), c (AFX_MSGCALL&).
 #define AFX_WM_ROW(msg, body)                                                                                \

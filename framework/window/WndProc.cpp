@@ -1,8 +1,8 @@
 // The one window procedure of bound windows, the creation hook that binds a new window from its first
 // message, and the unbinding at WM_NCDESTROY.
-#include "framework/Wnd.h"
-#include "framework/WinApp.h"
-#include "framework/WndHandleMap.h"
+#include "framework/window/Wnd.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/WndHandleMap.h"
 
 #include <new>
 

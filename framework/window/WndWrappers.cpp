@@ -1,5 +1,5 @@
 // CWnd's thin wrappers: one Win32 call (or one message) each.
-#include "framework/Wnd.h"
+#include "framework/window/Wnd.h"
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {

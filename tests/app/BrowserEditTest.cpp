@@ -2,7 +2,7 @@
 // browse button leaves in the field.
 #include "app/BrowserEdit.h"
 #include "app/LabelMessages.h"
-#include "framework/FileDialog.h"
+#include "framework/controls/FileDialog.h"
 #include "tests/app/AppTestSupport.h"
 
 #include <gtest/gtest.h>

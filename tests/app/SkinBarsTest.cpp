@@ -2,8 +2,8 @@
 // states and the frame's reaction to its commands; the category tabs' sizes; the pressed strip.
 #include "app/KeystriderApp.h"
 #include "app/MainFrame.h"
-#include "framework/GlobalData.h"
-#include "framework/WindowDC.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/gdi/WindowDC.h"
 #include "res/resource.h"
 #include "skin/SkinLinksBar.h"
 #include "skin/SkinVisualManager.h"

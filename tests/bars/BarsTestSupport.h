@@ -4,9 +4,9 @@
 
 #include "tests/support/MessagePump.h"
 
-#include "framework/Gdi.h"
-#include "framework/Wnd.h"
-#include "framework/WndMessageMap.h"
+#include "framework/gdi/Gdi.h"
+#include "framework/window/Wnd.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <vector>
 

@@ -1,13 +1,13 @@
 // Bars in a frame as the main frame builds them: a hidden menu bar holding the frame's menu, the tool
 // bar and a row of text tabs stacked at the top, the tasks pane at the left; commands and idle update
 // through the frame's own route.
-#include "framework/CmdUI.h"
-#include "framework/FrameWndEx.h"
-#include "framework/Menu.h"
-#include "framework/MenuBar.h"
-#include "framework/TasksPane.h"
-#include "framework/ToolBar.h"
-#include "framework/ToolBarMenuButton.h"
+#include "framework/window/CmdUI.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/controls/Menu.h"
+#include "framework/bars/MenuBar.h"
+#include "framework/bars/TasksPane.h"
+#include "framework/bars/ToolBar.h"
+#include "framework/bars/ToolBarMenuButton.h"
 #include "res/resource.h"
 #include "tests/bars/BarsTestSupport.h"
 

@@ -3,11 +3,11 @@
 // refreshes its items from the frame when the loop goes idle.
 #include <gtest/gtest.h>
 
-#include "framework/BasePane.h"
-#include "framework/CmdUI.h"
-#include "framework/FrameWndEx.h"
-#include "framework/WinThread.h"
-#include "framework/WndMessageMap.h"
+#include "framework/bars/BasePane.h"
+#include "framework/window/CmdUI.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/window/WinThread.h"
+#include "framework/window/WndMessageMap.h"
 
 namespace
 {

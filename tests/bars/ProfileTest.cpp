@@ -2,7 +2,7 @@
 // of the application's tree that keeps other programs' keys of the same company.
 #include <gtest/gtest.h>
 
-#include "framework/WinAppEx.h"
+#include "framework/bars/WinAppEx.h"
 
 namespace
 {

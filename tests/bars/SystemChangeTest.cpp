@@ -1,7 +1,7 @@
 // A change of the system colours reaches the visual manager and the frame's bars.
-#include "framework/FrameWndEx.h"
-#include "framework/ToolBar.h"
-#include "framework/VisualManagerOffice2003.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/bars/ToolBar.h"
+#include "framework/bars/VisualManagerOffice2003.h"
 #include "tests/bars/BarsTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // CMFCTasksPane: items, their layout and wrapping, and clicks that send a task's command.
-#include "framework/TasksPane.h"
+#include "framework/bars/TasksPane.h"
 #include "tests/bars/BarsTestSupport.h"
 
 #include <gtest/gtest.h>

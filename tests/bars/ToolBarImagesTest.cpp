@@ -1,7 +1,7 @@
 // CMFCToolBarImages: strips loaded and appended, drawn with their background left out, greyed when
 // disabled.
-#include "framework/MenuImages.h"
-#include "framework/ToolBarImages.h"
+#include "framework/gdi/MenuImages.h"
+#include "framework/bars/ToolBarImages.h"
 #include "res/resource.h"
 #include "tests/bars/BarsTestSupport.h"
 

@@ -1,6 +1,6 @@
 // CMFCToolBar: loading the program's tool bar, clicks, hot and pressed tracking, idle update.
-#include "framework/ToolBar.h"
-#include "framework/CmdUI.h"
+#include "framework/bars/ToolBar.h"
+#include "framework/window/CmdUI.h"
 #include "res/resource.h"
 #include "tests/bars/BarsTestSupport.h"
 

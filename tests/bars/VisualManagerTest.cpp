@@ -1,9 +1,9 @@
 // The visual manager: one instance of the installed class, made on first use, and the hooks through
 // which bars and the tasks pane paint.
-#include "framework/VisualManagerOffice2003.h"
-#include "framework/ToolBarButton.h"
-#include "framework/TasksPane.h"
-#include "framework/ToolBar.h"
+#include "framework/bars/VisualManagerOffice2003.h"
+#include "framework/bars/ToolBarButton.h"
+#include "framework/bars/TasksPane.h"
+#include "framework/bars/ToolBar.h"
 #include "tests/bars/BarsTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // mode's extension and filter; the file dialog's set-up as the system receives it.
 #include <gtest/gtest.h>
 
-#include "framework/FileDialog.h"
-#include "framework/MFCEditBrowseCtrl.h"
+#include "framework/controls/FileDialog.h"
+#include "framework/controls/MFCEditBrowseCtrl.h"
 #include "tests/controls/ControlTestSupport.h"
 
 namespace

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "framework/MFCLinkCtrl.h"
-#include "framework/TooltipManager.h"
+#include "framework/controls/MFCLinkCtrl.h"
+#include "framework/controls/TooltipManager.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ChildProcess.h"
 

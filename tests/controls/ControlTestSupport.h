@@ -4,8 +4,8 @@
 
 #include "tests/support/MessagePump.h"
 
-#include "framework/Gdi.h"
-#include "framework/Wnd.h"
+#include "framework/gdi/Gdi.h"
+#include "framework/window/Wnd.h"
 
 // A top-level window of ours that hosts the control under test (reflection needs a bound parent). It
 // stays hidden: without a window manager, hiding a shown window makes Wine wait for seconds.

@@ -4,13 +4,13 @@
 // packing, the link fits its text and the icon static shows its template icon.
 #include <gtest/gtest.h>
 
-#include "framework/DataExchange.h"
-#include "framework/Dialog.h"
-#include "framework/MFCEditBrowseCtrl.h"
-#include "framework/MFCLinkCtrl.h"
-#include "framework/MFCListCtrl.h"
-#include "framework/SliderCtrl.h"
-#include "framework/Static.h"
+#include "framework/window/DataExchange.h"
+#include "framework/docview/Dialog.h"
+#include "framework/controls/MFCEditBrowseCtrl.h"
+#include "framework/controls/MFCLinkCtrl.h"
+#include "framework/controls/MFCListCtrl.h"
+#include "framework/controls/SliderCtrl.h"
+#include "framework/controls/Static.h"
 #include "res/resource.h"
 #include "tests/controls/ControlTestSupport.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "framework/MFCListCtrl.h"
+#include "framework/controls/MFCListCtrl.h"
 #include "tests/controls/ControlTestSupport.h"
 
 namespace

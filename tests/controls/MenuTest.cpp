@@ -3,9 +3,9 @@
 // (chosen through the pop-up hook); a real pop-up that is dismissed; menu ownership.
 #include <gtest/gtest.h>
 
-#include "framework/ContextMenuManager.h"
-#include "framework/Menu.h"
-#include "framework/CmdUI.h"
+#include "framework/controls/ContextMenuManager.h"
+#include "framework/controls/Menu.h"
+#include "framework/window/CmdUI.h"
 #include "res/resource.h"
 #include "tests/controls/ControlTestSupport.h"
 

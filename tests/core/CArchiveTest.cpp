@@ -1,8 +1,8 @@
 // Archives: values, strings and objects round trip; damaged data fails cleanly instead of crashing.
 #include <gtest/gtest.h>
 
-#include "framework/CArchive.h"
-#include "framework/CTypedPtrList.h"
+#include "framework/core/CArchive.h"
+#include "framework/core/CTypedPtrList.h"
 
 namespace
 {

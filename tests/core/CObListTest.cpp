@@ -1,7 +1,7 @@
 // Object lists: positions, insertion, removal and the typed face.
 #include <gtest/gtest.h>
 
-#include "framework/CTypedPtrList.h"
+#include "framework/core/CTypedPtrList.h"
 
 namespace
 {

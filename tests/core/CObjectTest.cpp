@@ -1,7 +1,7 @@
 // Run-time classes: kind tests, dynamic creation and creation by registered name.
 #include <gtest/gtest.h>
 
-#include "framework/CObject.h"
+#include "framework/core/CObject.h"
 
 namespace
 {

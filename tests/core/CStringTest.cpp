@@ -1,7 +1,7 @@
 // CString behaviours the rest of the program relies on.
 #include <gtest/gtest.h>
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 TEST(CStringTest, FormatUsesWideStringsAndPadding)
 {

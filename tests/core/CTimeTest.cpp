@@ -1,5 +1,5 @@
 // CTime and CTimeSpan: local fields, rollover, arithmetic and formatting.
-#include "framework/CTime.h"
+#include "framework/core/CTime.h"
 
 #include <gtest/gtest.h>
 

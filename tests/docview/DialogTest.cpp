@@ -2,12 +2,12 @@
 // controls onto members, the OK and Cancel commands, and modal runs.
 #include <gtest/gtest.h>
 
-#include "framework/DataExchange.h"
-#include "framework/Dialog.h"
-#include "framework/WinThread.h"
-#include "framework/WndMessageMap.h"
-#include "tests/framework/DialogTemplateBuilder.h"
-#include "tests/framework/WndTestSupport.h"
+#include "framework/window/DataExchange.h"
+#include "framework/docview/Dialog.h"
+#include "framework/window/WinThread.h"
+#include "framework/window/WndMessageMap.h"
+#include "tests/docview/DialogTemplateBuilder.h"
+#include "tests/window/WndTestSupport.h"
 
 #include <string>
 #include <vector>

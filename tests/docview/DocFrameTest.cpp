@@ -3,17 +3,17 @@
 // closing the main frame, which ends the message loop and deletes document, frame and view.
 #include <gtest/gtest.h>
 
-#include "framework/CmdUI.h"
-#include "framework/CommandLineInfo.h"
-#include "framework/DataExchange.h"
-#include "framework/DocTemplate.h"
-#include "framework/Document.h"
-#include "framework/FormView.h"
-#include "framework/FrameWndEx.h"
-#include "framework/MessageBox.h"
-#include "framework/WinApp.h"
-#include "framework/WndMessageMap.h"
-#include "tests/framework/DialogTemplateBuilder.h"
+#include "framework/window/CmdUI.h"
+#include "framework/window/CommandLineInfo.h"
+#include "framework/window/DataExchange.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/docview/Document.h"
+#include "framework/docview/FormView.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/window/MessageBox.h"
+#include "framework/window/WinApp.h"
+#include "framework/window/WndMessageMap.h"
+#include "tests/docview/DialogTemplateBuilder.h"
 
 #include <string>
 #include <vector>

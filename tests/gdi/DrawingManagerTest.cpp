@@ -1,5 +1,5 @@
 // CDrawingManager: where gradients put their colours, how far highlighting moves a pixel, shadows.
-#include "framework/DrawingManager.h"
+#include "framework/gdi/DrawingManager.h"
 #include "tests/bars/BarsTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // an image list built from a bitmap with a mask colour.
 #include <gtest/gtest.h>
 
-#include "framework/Gdi.h"
-#include "framework/Wnd.h"
+#include "framework/gdi/Gdi.h"
+#include "framework/window/Wnd.h"
 #include "tests/controls/ControlTestSupport.h"
 
 namespace

@@ -9,14 +9,14 @@
 //                  ExitInstance, and the window is destroyed
 //   /Unregister    the shell command removes the application's registry keys and ends the start:
 //                  exit code 6
-#include "framework/CommandLineInfo.h"
-#include "framework/DocTemplate.h"
-#include "framework/Document.h"
-#include "framework/FrameWndEx.h"
-#include "framework/MessageBox.h"
-#include "framework/View.h"
-#include "framework/WinAppEx.h"
-#include "framework/WndMessageMap.h"
+#include "framework/window/CommandLineInfo.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/docview/Document.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/window/MessageBox.h"
+#include "framework/docview/View.h"
+#include "framework/bars/WinAppEx.h"
+#include "framework/window/WndMessageMap.h"
 
 #include <cwchar>
 

@@ -1,7 +1,7 @@
 // Answers to the message boxes of the shortcut-list tests.
 #include "tests/list/ListTestSupport.h"
 
-#include "framework/MessageBox.h"
+#include "framework/window/MessageBox.h"
 
 namespace
 {

@@ -4,9 +4,9 @@
 #include "app/BrowserEdit.h"
 #include "app/LabelMessages.h"
 #include "app/ShortCutListCtrl.h"
-#include "framework/Menu.h"
-#include "framework/MessageBox.h"
-#include "framework/WndMessageMap.h"
+#include "framework/controls/Menu.h"
+#include "framework/window/MessageBox.h"
+#include "framework/window/WndMessageMap.h"
 #include "tests/list/ListTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -8,9 +8,9 @@
 #include "app/MainFrame.h"
 #include "engine/DefaultShortCuts.h"
 #include "engine/TextFile.h"
-#include "framework/DocTemplate.h"
-#include "framework/FileDialog.h"
-#include "framework/MessageBox.h"
+#include "framework/docview/DocTemplate.h"
+#include "framework/controls/FileDialog.h"
+#include "framework/window/MessageBox.h"
 #include "res/resource.h"
 #include "tests/list/ListTestSupport.h"
 

@@ -1,7 +1,7 @@
 // The caption bar in a frame: its height, the three buttons flush right and without focus rectangle,
 // hit-test codes, the system menu's item states, and system commands handed to the frame.
-#include "framework/FrameWndEx.h"
-#include "framework/Menu.h"
+#include "framework/bars/FrameWndEx.h"
+#include "framework/controls/Menu.h"
 #include "skin/SkinCaptionBar.h"
 #include "tests/skin/SkinTestSupport.h"
 

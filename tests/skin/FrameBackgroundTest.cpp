@@ -1,7 +1,7 @@
 // The frame background behind the skin's bars: one cached picture, each bar copying its own slice,
 // the category bar's lightened bands, and the fills of the other bars.
-#include "framework/FrameWnd.h"
-#include "framework/PopupMenu.h"
+#include "framework/docview/FrameWnd.h"
+#include "framework/bars/PopupMenu.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"
 #include "skin/SkinToolBar.h"

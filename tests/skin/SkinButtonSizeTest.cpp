@@ -1,6 +1,6 @@
 // Sizes of the label-only skin buttons: a category tab is its bold label + 24 by the label's height
 // + 11, a links button its label + 6 by the height + 12; and the category bar's four tabs.
-#include "framework/GlobalData.h"
+#include "framework/gdi/GlobalData.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"
 #include "tests/skin/SkinTestSupport.h"

@@ -1,8 +1,8 @@
 // The skin's colours: the label colour of every kind of button in every state, the base colours
 // replaced after a system-colour update, and no menu shadow.
-#include "framework/MenuBar.h"
-#include "framework/PopupMenu.h"
-#include "framework/ToolBarMenuButton.h"
+#include "framework/bars/MenuBar.h"
+#include "framework/bars/PopupMenu.h"
+#include "framework/bars/ToolBarMenuButton.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"
 #include "skin/SkinToolBar.h"

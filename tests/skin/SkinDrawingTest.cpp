@@ -1,9 +1,9 @@
 // The skin's drawing on memory DCs: three-colour gradients and separators, the checked tab's border
 // and fill, popup-menu borders, combo-box parts and the borders of menu and links buttons.
-#include "framework/GlobalData.h"
-#include "framework/MenuBar.h"
-#include "framework/PopupMenu.h"
-#include "framework/ToolBarMenuButton.h"
+#include "framework/gdi/GlobalData.h"
+#include "framework/bars/MenuBar.h"
+#include "framework/bars/PopupMenu.h"
+#include "framework/bars/ToolBarMenuButton.h"
 #include "skin/SkinCategoryBar.h"
 #include "skin/SkinLinksBar.h"
 #include "skin/SkinToolBar.h"

@@ -2,7 +2,7 @@
 // the pixel canvas and command sink of the bar tests.
 #pragma once
 
-#include "framework/VisualManager.h"
+#include "framework/bars/VisualManager.h"
 #include "skin/SkinVisualManager.h"
 #include "tests/bars/BarsTestSupport.h"
 

@@ -1,6 +1,6 @@
 // A scratch folder for one test, with helpers to write and read raw file bytes; removed at the end.
 #include "tests/support/TempFolder.h"
-#include "framework/MessageBox.h"
+#include "framework/window/MessageBox.h"
 
 #include <cstdio>
 

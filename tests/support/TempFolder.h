@@ -1,7 +1,7 @@
 // A scratch folder for one test, with helpers to write and read raw file bytes; removed at the end.
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/core/CString.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // children are linked to their parent; damaged archives never crash.
 #include <gtest/gtest.h>
 
-#include "framework/CArchive.h"
+#include "framework/core/CArchive.h"
 #include "tests/update/XMLTestSupport.h"
 
 namespace

@@ -1,7 +1,7 @@
 // The view's pages: which controls each page shows, where the list stands, and the two lists' filling.
 #include "tests/view/ViewFixture.h"
 
-#include "framework/HeaderCtrl.h"
+#include "framework/controls/HeaderCtrl.h"
 #include "res/resource.h"
 
 #include <map>

@@ -2,7 +2,7 @@
 #include "tests/view/ViewFixture.h"
 
 #include "app/KeystriderDoc.h"
-#include "framework/DocTemplate.h"
+#include "framework/docview/DocTemplate.h"
 #include "res/resource.h"
 
 void ViewTest::SetUp()

@@ -2,8 +2,8 @@
 // update of items through CCmdUI.
 #include <gtest/gtest.h>
 
-#include "framework/CmdTarget.h"
-#include "framework/CmdUI.h"
+#include "framework/window/CmdTarget.h"
+#include "framework/window/CmdUI.h"
 
 #include <string>
 #include <vector>

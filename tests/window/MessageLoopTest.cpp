@@ -2,9 +2,9 @@
 // end of the loop when the main window is destroyed.
 #include <gtest/gtest.h>
 
-#include "framework/WinThread.h"
-#include "framework/WndMessageMap.h"
-#include "tests/framework/WndTestSupport.h"
+#include "framework/window/WinThread.h"
+#include "framework/window/WndMessageMap.h"
+#include "tests/window/WndTestSupport.h"
 
 #include <string>
 #include <vector>

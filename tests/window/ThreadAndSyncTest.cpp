@@ -2,8 +2,8 @@
 // and events.
 #include <gtest/gtest.h>
 
-#include "framework/Sync.h"
-#include "framework/WinThread.h"
+#include "framework/core/Sync.h"
+#include "framework/window/WinThread.h"
 
 namespace
 {

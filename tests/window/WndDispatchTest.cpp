@@ -2,8 +2,8 @@
 // the default procedure for what no row takes, and no exception leaving a window procedure.
 #include <gtest/gtest.h>
 
-#include "framework/WndMessageMap.h"
-#include "tests/framework/WndTestSupport.h"
+#include "framework/window/WndMessageMap.h"
+#include "tests/window/WndTestSupport.h"
 
 #include <stdexcept>
 #include <string>

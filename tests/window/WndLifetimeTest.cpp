@@ -2,8 +2,8 @@
 // temporary wrappers, and destruction of an object whose window still exists.
 #include <gtest/gtest.h>
 
-#include "framework/WndMessageMap.h"
-#include "tests/framework/WndTestSupport.h"
+#include "framework/window/WndMessageMap.h"
+#include "tests/window/WndTestSupport.h"
 
 #include <string>
 #include <vector>

@@ -2,9 +2,9 @@
 // the parent's map next; menu and accelerator commands that an update handler disables are dropped.
 #include <gtest/gtest.h>
 
-#include "framework/CmdUI.h"
-#include "framework/WndMessageMap.h"
-#include "tests/framework/WndTestSupport.h"
+#include "framework/window/CmdUI.h"
+#include "framework/window/WndMessageMap.h"
+#include "tests/window/WndTestSupport.h"
 
 #include <commctrl.h>
 #include <string>
