@@ -3,6 +3,7 @@
 #include "framework/docview/Document.h"
 #include "framework/docview/FrameWnd.h"
 #include "framework/docview/View.h"
+#include "framework/window/WinApp.h"
 #include "framework/window/WinThread.h"
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
@@ -12,6 +13,10 @@ CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeC
                            CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
 {
+    // The application object (a layer below) opens documents and frees templates through these.
+    AfxSetDocTemplateCalls({[](CDocTemplate* pTemplate, const wchar_t* lpszPathName)
+                            { return pTemplate->OpenDocumentFile(lpszPathName); },
+                            [](CDocTemplate* pTemplate) { delete pTemplate; }});
 }
 
 void CDocTemplate::RemoveDocument(CDocument* pDoc)

@@ -1,6 +1,5 @@
 // CWinApp and the start routine AfxWinMain.
 #include "framework/window/WinApp.h"
-#include "framework/docview/DocTemplate.h"
 #include "framework/window/MessageBox.h"
 #include "framework/window/Wnd.h"
 
@@ -42,7 +41,7 @@ CWinApp::CWinApp(const wchar_t* lpszAppName)
 CWinApp::~CWinApp()
 {
     for (CDocTemplate* pTemplate : m_templates)
-        delete pTemplate;
+        AfxGetDocTemplateCalls().pfnDelete(pTemplate);
     m_templates.clear();
     if (g_pApp == this)
         g_pApp = nullptr;

@@ -74,3 +74,14 @@ HINSTANCE AfxGetResourceHandle();
 // The start routine the program's wWinMain calls: sets up the application object, runs InitInstance
 // and then the message loop; returns the process's exit code.
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);
+
+// The calls the application object makes on its document templates: open (path) or create (null) a
+// document, and free a template. The document layer, above this one, registers them from
+// CDocTemplate's constructor, so the application object keeps templates without knowing their class.
+struct AfxDocTemplateCalls
+{
+    CDocument* (*pfnOpenDocumentFile)(CDocTemplate* pTemplate, const wchar_t* lpszPathName);
+    void (*pfnDelete)(CDocTemplate* pTemplate);
+};
+void AfxSetDocTemplateCalls(const AfxDocTemplateCalls& calls);
+const AfxDocTemplateCalls& AfxGetDocTemplateCalls();

@@ -1,12 +1,26 @@
 // CWinApp: document templates, the command line and the shell command that opens the first document.
 #include "framework/window/CommandLineInfo.h"
-#include "framework/docview/DocTemplate.h"
 #include "framework/window/WinApp.h"
 #include "framework/window/AfxRes.h"
 #include "framework/window/Wnd.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
+
+namespace
+{
+AfxDocTemplateCalls g_docTemplateCalls = {nullptr, nullptr};
+} // namespace
+
+void AfxSetDocTemplateCalls(const AfxDocTemplateCalls& calls)
+{
+    g_docTemplateCalls = calls;
+}
+
+const AfxDocTemplateCalls& AfxGetDocTemplateCalls()
+{
+    return g_docTemplateCalls;
+}
 
 void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
 {
@@ -16,13 +30,14 @@ void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
 
 CDocument* CWinApp::OpenDocumentFile(const wchar_t* lpszFileName)
 {
-    return m_templates.empty() ? nullptr : m_templates.front()->OpenDocumentFile(lpszFileName);
+    return m_templates.empty() ? nullptr
+                              : g_docTemplateCalls.pfnOpenDocumentFile(m_templates.front(), lpszFileName);
 }
 
 void CWinApp::OnFileNew()
 {
     if (!m_templates.empty())
-        m_templates.front()->OpenDocumentFile(nullptr);
+        g_docTemplateCalls.pfnOpenDocumentFile(m_templates.front(), nullptr);
 }
 
 void CWinApp::OnFileOpen()
