@@ -324,10 +324,12 @@ TEST_F(HotKeyProgramTest, ThePopUpShowsFadesAndHidesWhileTheWindowIsHiddenAtStar
     StartProgram(9);
     const HWND hMain = FindKeystriderWindow();
     ASSERT_NE(hMain, nullptr);
-    const HWND hPopUp = FindPopUp(hMain);
-    ASSERT_NE(hPopUp, nullptr) << "no pop-up owned by the main window";
+    // The hotkeys are registered before the pop-up is made and the window hidden: both are waited for.
+    HWND hPopUp = nullptr;
+    ASSERT_TRUE(WaitUntil([hMain, &hPopUp] { return (hPopUp = FindPopUp(hMain)) != nullptr; }, 10000))
+        << "no pop-up owned by the main window";
+    EXPECT_TRUE(WaitUntil([hMain] { return !IsWindowVisible(hMain); }, 10000)) << "the window was not hidden";
     EXPECT_FALSE(IsWindowVisible(hPopUp));
-    EXPECT_FALSE(IsWindowVisible(hMain));
 
     ASSERT_EQ(Press(9), 0);
     EXPECT_TRUE(WaitUntil([hPopUp] { return IsWindowVisible(hPopUp) && LayeredAlpha(hPopUp) == 204; }, 10000))
