@@ -2,9 +2,12 @@
 #include "app/BrowserEdit.h"
 
 #include "app/LabelMessages.h"
+#include "engine/SystemActions.h"
 #include "framework/controls/FileDialog.h"
 #include "framework/gdi/GdiObject.h"
 #include "framework/window/WndMessageMap.h"
+
+#include <cwchar>
 
 IMPLEMENT_DYNAMIC(CBrowserEdit, CMFCEditBrowseCtrl)
 
@@ -16,24 +19,22 @@ END_MESSAGE_MAP()
 namespace
 {
 // The longest file name (last path component) that file systems accept.
-const int kMaxFileNameLength = 255;
+const size_t kMaxFileNameLength = 255;
 
-// The file-name part of a path (what follows the last separator or a drive's colon), trimmed; empty
-// when there is none or when it is longer than any file name can be. Any length of text is taken.
-CString FileNamePart(const CString& strPath)
+// Whether the text names a file: a part behind the last separator (or a drive's colon) that is not blank
+// and no longer than any file name can be. Any length of text is taken.
+bool HasFileNamePart(const CString& strPath)
 {
-    int iStart = 0;
-    for (int i = 0; i < strPath.GetLength(); ++i)
-    {
-        const wchar_t ch = strPath[i];
-        if (ch == L'\\' || ch == L'/' || (ch == L':' && i == 1))
-            iStart = i + 1;
-    }
-    if (strPath.GetLength() - iStart > kMaxFileNameLength)
-        return CString();
-    CString strName = strPath.Mid(iStart);
+    const wchar_t* pszName = FindFileNamePart(strPath);
+    if (pszName == nullptr)
+        return false;
+    if (pszName == static_cast<const wchar_t*>(strPath) && strPath.GetLength() >= 2 && strPath[1] == L':')
+        pszName += 2; // "C:name": the drive is no part of the name
+    if (wcslen(pszName) > kMaxFileNameLength)
+        return false;
+    CString strName(pszName);
     strName.Trim();
-    return strName;
+    return !strName.IsEmpty();
 }
 } // namespace
 
@@ -83,7 +84,7 @@ void CBrowserEdit::OnBrowse()
         CString strText;
         GetWindowText(strText);
         // Only a text with a file-name part is offered as the initial file name.
-        if (!strText.IsEmpty() && FileNamePart(strText).IsEmpty())
+        if (!strText.IsEmpty() && !HasFileNamePart(strText))
             strText.Empty();
 
         CFileDialog dlg(

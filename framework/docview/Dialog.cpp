@@ -23,10 +23,13 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
 {
     if (pParentWnd != nullptr)
         m_pParentWnd = pParentWnd;
-    // Without a parent the main window owns the dialog, as it owns a modal one: an unowned dialog would
-    // get a taskbar button and an Alt+Tab entry of its own.
+    return CreateFromTemplate(lpDialogTemplate, GetOwnerHwnd());
+}
+
+HWND CDialog::GetOwnerHwnd() const
+{
     CWnd* pOwner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
-    return CreateFromTemplate(lpDialogTemplate, pOwner != nullptr ? pOwner->m_hWnd : nullptr);
+    return pOwner != nullptr ? pOwner->m_hWnd : nullptr;
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hWndParent)
@@ -53,8 +56,7 @@ INT_PTR CDialog::DoModal()
         m_lpDialogTemplate != nullptr ? m_lpDialogTemplate : AfxFindDialogTemplate(m_nIDTemplate);
     if (lpTemplate == nullptr || m_hWnd != nullptr)
         return -1;
-    CWnd* pParent = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
-    HWND hWndParent = pParent != nullptr ? pParent->m_hWnd : nullptr;
+    const HWND hWndParent = GetOwnerHwnd();
 
     m_bModal = TRUE;
     AfxHookWindowCreate(this);

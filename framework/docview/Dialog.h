@@ -33,6 +33,9 @@ protected:
     BOOL m_bModal = FALSE;
 
     BOOL CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hWndParent);
+    // The window that owns the dialog, modal or modeless: its parent, else the main window (an unowned
+    // dialog would get a taskbar button and an Alt+Tab entry of its own); null when neither exists.
+    HWND GetOwnerHwnd() const;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,9 +1,11 @@
-// Helpers of the bar tests: a memory DC over a 32-bit picture whose pixels can be read exactly, a
-// parent window that records the commands its children send, and message pumping.
+// Helpers of the bar tests: a memory DC over a 32-bit picture whose pixels can be read exactly (and
+// what a button paints on one), a parent window that records the commands its children send, and message
+// pumping.
 #pragma once
 
 #include "tests/support/MessagePump.h"
 
+#include "framework/controls/MFCButton.h"
 #include "framework/gdi/Gdi.h"
 #include "framework/window/Wnd.h"
 #include "framework/window/WndMessageMap.h"
@@ -57,6 +59,26 @@ private:
     HGDIOBJ m_hbmOld = nullptr;
     DWORD* m_pBits = nullptr;
 };
+
+// The pixels an owner-drawn button paints on a cx x cy picture in one owner-draw state, as its
+// parent's WM_DRAWITEM asks, row by row.
+inline std::vector<COLORREF> DrawnButtonPixels(CMFCButton& button, UINT uiState, int cx, int cy)
+{
+    PixelCanvas canvas(cx, cy);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = uiState;
+    dis.hwndItem = button.GetSafeHwnd();
+    dis.hDC = canvas.dc.GetSafeHdc();
+    dis.rcItem = {0, 0, cx, cy};
+    button.DrawItem(&dis);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            pixels.push_back(canvas.At(x, y));
+    return pixels;
+}
 
 // A top-level window that records every WM_COMMAND that reaches it.
 class CommandSink : public CWnd

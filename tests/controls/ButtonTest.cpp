@@ -8,6 +8,7 @@
 
 #include "framework/controls/MFCLinkCtrl.h"
 #include "framework/controls/TooltipManager.h"
+#include "tests/bars/BarsTestSupport.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ChildProcess.h"
 
@@ -79,38 +80,15 @@ TEST(MFCButton, DrawsItsIconCentredAndTheDisabledIconWhenDisabled)
     ::DestroyIcon(hKept);
 }
 
-namespace
-{
-// The pixels of the button drawn in the owner-draw state, as its parent's WM_DRAWITEM asks.
-std::vector<COLORREF> Drawn(CMFCButton& button, UINT uiState)
-{
-    const int cx = 40, cy = 30;
-    ControlCanvas canvas(cx, cy);
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_BUTTON;
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = uiState;
-    dis.hwndItem = button.GetSafeHwnd();
-    dis.hDC = canvas.dc.GetSafeHdc();
-    dis.rcItem = {0, 0, cx, cy};
-    button.DrawItem(&dis);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-            pixels.push_back(canvas.dc.GetPixel(x, y));
-    return pixels;
-}
-} // namespace
-
 TEST(MFCButton, FocusedButtonDrawsItsFocusRectangleUnlessTurnedOff)
 {
     HostWnd host;
     CMFCButton button;
     ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &host, 1011));
     EXPECT_TRUE(button.m_bDrawFocus);
-    EXPECT_NE(Drawn(button, 0), Drawn(button, ODS_FOCUS));
+    EXPECT_NE(DrawnButtonPixels(button, 0, 40, 30), DrawnButtonPixels(button, ODS_FOCUS, 40, 30));
     button.m_bDrawFocus = FALSE;
-    EXPECT_EQ(Drawn(button, 0), Drawn(button, ODS_FOCUS));
+    EXPECT_EQ(DrawnButtonPixels(button, 0, 40, 30), DrawnButtonPixels(button, ODS_FOCUS, 40, 30));
 }
 
 TEST(MFCButton, TooltipCarriesItsTextAndTheManagersParameters)

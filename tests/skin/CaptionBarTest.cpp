@@ -203,22 +203,5 @@ TEST_F(CaptionBarTest, AFocusedButtonDrawsNoFocusRectangle)
 {
     // The focus rectangle would be drawn over the picture; a focused button looks as an unfocused one.
     CSkinCaptionBarButton& button = bar.GetCloseButton();
-    auto drawn = [&button](UINT uiState)
-    {
-        PixelCanvas canvas(18, 18);
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_BUTTON;
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = uiState;
-        dis.hwndItem = button.GetSafeHwnd();
-        dis.hDC = canvas.dc.GetSafeHdc();
-        dis.rcItem = {0, 0, 18, 18};
-        button.DrawItem(&dis);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < 18; ++y)
-            for (int x = 0; x < 18; ++x)
-                pixels.push_back(canvas.At(x, y));
-        return pixels;
-    };
-    EXPECT_EQ(drawn(0), drawn(ODS_FOCUS));
+    EXPECT_EQ(DrawnButtonPixels(button, 0, 18, 18), DrawnButtonPixels(button, ODS_FOCUS, 18, 18));
 }
