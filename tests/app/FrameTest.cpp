@@ -20,7 +20,6 @@
 
 #include <shlobj.h>
 
-#include <functional>
 #include <vector>
 
 namespace
@@ -362,13 +361,6 @@ TEST_F(FrameTest, ThePopUpShowsFadesAndHidesWhileTheWindowIsInTheTray)
     const int nInfoTime = store.m_nInfoTime;
     store.m_nInfoTime = 300;
     const BYTE fullAlpha = CDlgInfo::OpacityToAlpha(store.m_nInfoTransparent);
-    auto waitFor = [](const std::function<bool()>& condition)
-    {
-        const DWORD start = ::GetTickCount();
-        while (!condition() && ::GetTickCount() - start < 10000)
-            PumpFor(20);
-        return condition();
-    };
     auto alpha = [hInfo]()
     {
         BYTE value = 0;
@@ -396,15 +388,15 @@ TEST_F(FrameTest, ThePopUpShowsFadesAndHidesWhileTheWindowIsInTheTray)
         PumpPending();
         ASSERT_FALSE(m_pFrame->IsWindowVisible());
         EXPECT_TRUE(::IsWindowVisible(hInfo)) << "the pop-up went with the window instead of fading";
-        EXPECT_TRUE(waitFor(hidden)) << "the pop-up stayed";
+        EXPECT_TRUE(PumpUntil(hidden, 10000)) << "the pop-up stayed";
 
         pView->PopupInfo(1, L"In the tray");
-        EXPECT_TRUE(waitFor([&] { return ::IsWindowVisible(hInfo) && alpha() == fullAlpha; }))
+        EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hInfo) && alpha() == fullAlpha; }, 10000))
             << "alpha " << int(alpha());
         CRect rect;
         pInfo->GetWindowRect(&rect);
         EXPECT_EQ(::GetAncestor(::WindowFromPoint(rect.CenterPoint()), GA_ROOT), hInfo);
-        EXPECT_TRUE(waitFor(hidden)) << "the pop-up stayed";
+        EXPECT_TRUE(PumpUntil(hidden, 10000)) << "the pop-up stayed";
         EXPECT_FALSE(m_pFrame->IsWindowVisible());
 
         // Restored as the system restores a minimised window: a faded pop-up does not come back.

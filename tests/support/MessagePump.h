@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // Dispatches what is queued, and goes on doing so for at least ms milliseconds (timers, posted work).
 inline void PumpFor(DWORD ms)
 {
@@ -26,4 +28,13 @@ inline void PumpFor(DWORD ms)
 inline void PumpPending()
 {
     PumpFor(0);
+}
+
+// Dispatches what comes until the condition holds, for at most ms milliseconds; whether it holds.
+inline bool PumpUntil(const std::function<bool()>& condition, DWORD ms)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition() && ::GetTickCount() - start < ms)
+        PumpFor(10);
+    return condition();
 }

@@ -294,12 +294,7 @@ TEST_F(FrameUpdateTest, AWorkerThatOutlastsTheWaitAtClosingIsLetGoAndReleasedAtI
         ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), m_pFrame->m_pUpdateThread->m_hThread,
                                     GetCurrentProcess(), &hWorker, 0, FALSE, DUPLICATE_SAME_ACCESS));
         // The worker's progress reports are answered until the request is there.
-        for (DWORD dwStart = GetTickCount();
-             m_server.RequestCount(path) == 0 && GetTickCount() - dwStart < 10000;)
-        {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            PumpPending();
-        }
+        PumpUntil([&] { return m_server.RequestCount(path) != 0; }, 10000);
         ASSERT_EQ(1, m_server.RequestCount(path));
 
         m_pFrame->EndUpdateCheck();
