@@ -48,7 +48,7 @@ HWND CKeystriderApp::FindFirstInstanceWindow()
 
 BOOL CKeystriderApp::InitInstance()
 {
-    // 1. One instance: a second start brings the first one's window forward and ends.
+    // One instance: a second start brings the first one's window forward and ends.
     HANDLE hMutex = ::CreateMutexW(nullptr, FALSE, KS_INSTANCE_MUTEX);
     if (::GetLastError() == ERROR_ALREADY_EXISTS)
     {
@@ -69,7 +69,7 @@ BOOL CKeystriderApp::InitInstance()
     }
     // The first instance keeps its mutex handle open until the process ends.
 
-    // 2, 3. OLE.
+    // OLE and the hosting of controls; without OLE the program does not start.
     if (!AfxOleInit())
     {
         AfxMessageBox(IDS_OLE_INIT_FAILED);
@@ -77,33 +77,33 @@ BOOL CKeystriderApp::InitInstance()
     }
     AfxEnableControlContainer();
 
-    // 4. The framework's registry key.
+    // The framework's registry key.
     SetRegistryKey(kRegistryKey);
     SetRegistryBase(kSettingsSection);
 
-    // 5. Tool tips drawn through the visual manager, for every kind of control.
+    // Tool tips drawn through the visual manager, for every kind of control.
     CMFCToolTipInfo ttParams;
     ttParams.m_bVislManagerTheme = TRUE;
     GetTooltipManager()->SetTooltipParams(AFX_TOOLTIP_TYPE_ALL, RUNTIME_CLASS(CMFCToolTipCtrl), &ttParams);
 
-    // 6. The single-document template.
+    // The single-document template.
     CSingleDocTemplate* pDocTemplate =
         new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CKeystriderDoc), RUNTIME_CLASS(CMainFrame),
                                RUNTIME_CLASS(CKeystriderView));
     AddDocTemplate(pDocTemplate);
 
-    // 7. Stored framework state of another layout version is discarded.
+    // Stored framework state of another layout version is discarded.
     if (GetProfileInt(kSettingsSection, kConfigurationVer, 0) != kCurrentConfigurationVer)
     {
         Unregister();
         WriteProfileInt(kSettingsSection, kConfigurationVer, kCurrentConfigurationVer);
     }
 
-    // 8. The command line: the framework's own parsing only.
+    // The command line: the framework's own parsing only.
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
 
-    // 9. Hidden start: first activated minimised, without the stored placement.
+    // Hidden start: first activated minimised, without the stored placement.
     const BOOL bHideToTray = m_ShortCutConfig.m_nGeneralHideToTray != 0;
     if (bHideToTray)
     {
@@ -111,11 +111,11 @@ BOOL CKeystriderApp::InitInstance()
         EnableLoadWindowPlacement(FALSE);
     }
 
-    // 10. Document, frame and view.
+    // Document, frame and view.
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
-    // 11.
+    // The main window stays hidden on a hidden start and is shown otherwise.
     if (m_pMainWnd == nullptr)
         return FALSE;
     if (bHideToTray)
@@ -128,7 +128,7 @@ BOOL CKeystriderApp::InitInstance()
         m_pMainWnd->UpdateWindow();
     }
 
-    // 12. The update-description file of the last download.
+    // The update-description file of the last download.
     if (CMainFrame* pFrame = GetMainFrame())
         pFrame->ParsePadFile();
 

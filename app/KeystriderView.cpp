@@ -105,10 +105,10 @@ void CKeystriderView::OnInitialUpdate()
 {
     CShortCutConfig& store = theApp.m_ShortCutConfig;
 
-    // 1. The base binds the controls.
+    // The base binds the controls.
     CFormView::OnInitialUpdate();
 
-    // 2. The list: in-place labels, full-row grid with check boxes, 18-pixel rows, no sort shading.
+    // The list: in-place labels, full-row grid with check boxes, 18-pixel rows, no sort shading.
     m_wndList.ModifyStyle(0, LVS_EDITLABELS | LVS_SHOWSELALWAYS, 0);
     m_wndList.SetExtendedStyle(m_wndList.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES |
                                LVS_EX_INFOTIP | LVS_EX_CHECKBOXES);
@@ -116,13 +116,13 @@ void CKeystriderView::OnInitialUpdate()
     SetListRowHeight(m_wndList.GetSafeHwnd(), 18);
     m_wndList.EnableMarkSortedColumn(FALSE, FALSE);
 
-    // 3. The buttons that act on a row follow the selection.
+    // The buttons that act on a row follow the selection.
     m_btnDelete.EnableWindow(FALSE);
     m_btnMoveUp.EnableWindow(FALSE);
     m_btnMoveDown.EnableWindow(FALSE);
     m_btnEmptyKey.EnableWindow(FALSE);
 
-    // 4. Button pictures and tool tips; the buttons have no caption.
+    // Button pictures and tool tips; the buttons have no caption.
     static const ButtonIcon kIcons[] = {
         {&CKeystriderView::m_btnNew, IDI_NEW, 0, FALSE, L"New"},
         {&CKeystriderView::m_btnDelete, IDI_DELETE, IDI_DELETE_DISABLED, TRUE, L"Delete"},
@@ -145,31 +145,31 @@ void CKeystriderView::OnInitialUpdate()
         (this->*icon.pButton).SetTooltip(icon.pszTooltip);
     }
 
-    // 5. The frame's current page (page 0 from the frame's creation), which fills the list.
+    // The frame's current page (page 0 from the frame's creation), which fills the list.
     CMainFrame* pFrame = GetMainFrame();
     ShowPage(pFrame != nullptr ? pFrame->m_nCurrentPage : 0);
 
-    // 6. Check boxes from the settings.
+    // Check boxes from the settings.
     m_chkStartupWithWindows.SetCheck(store.m_nGeneralLaunchStart != 0);
     m_chkHideToTrayAtStart.SetCheck(store.m_nGeneralHideToTray != 0);
     m_chkCloseToTray.SetCheck(store.m_nGeneralCloseToTray != 0);
     m_chkPromptName.SetCheck(store.m_nPromptNameShortcut != 0);
 
-    // 7. The start-with-Windows value follows the setting at every start.
+    // The start-with-Windows value follows the setting at every start.
     if (store.m_nGeneralLaunchStart)
         SetRunAtStartup(L"Keystrider", L"\"" + store.m_strProgramPath + L"\"");
     else
         SetRunAtStartup(L"Keystrider", nullptr);
 
-    // 8. Every registrable shortcut becomes a live hotkey of this window.
+    // Every registrable shortcut becomes a live hotkey of this window.
     store.RegisterHotKeys(GetSafeHwnd());
 
-    // 9. The pop-up: modeless, without a parent, at the stored opacity.
+    // The pop-up: modeless, without a parent, at the stored opacity.
     m_pDlgInfo = new CDlgInfo(nullptr);
     m_pDlgInfo->Create(IDD_DLG_INFO, nullptr);
     m_pDlgInfo->SetTransparency(store.m_nInfoTransparent);
 
-    // 10. to 13. The about page.
+    // The about page: build time, version, legal notice and the maker's link.
     m_stcBuildTime.SetWindowText(CString(L"Build Time: ") + CString(__DATE__) + L", " + CString(__TIME__));
     CString strVersion;
     strVersion.Format(L"%s %s", L"Keystrider", kVersionText);
@@ -180,7 +180,7 @@ void CKeystriderView::OnInitialUpdate()
     m_lnkMaker.SetTooltip(L"Visit Velmo Software site");
     m_lnkMaker.SizeToContent(FALSE, FALSE);
 
-    // 14. Sliders and their value fields.
+    // Sliders and their value fields.
     m_sldTransparent.SetRange(20, 100, FALSE);
     m_sldTime.SetRange(0, 5000, FALSE);
     m_sldTransparent.SetPos(store.m_nInfoTransparent);
@@ -191,7 +191,7 @@ void CKeystriderView::OnInitialUpdate()
     strValue.Format(L"%d", store.m_nInfoTime);
     SetDlgItemText(IDC_TIME_VALUE, strValue);
 
-    // 15. and 16. The update frequency and the hourly prompt.
+    // The update frequency and the hourly prompt.
     // Any value but 1 and 2 (a hand-edited file) means never to the update schedule: "Never" is checked,
     // and no control beyond the three radio buttons.
     const int nCheckNewVersion =
@@ -199,17 +199,17 @@ void CKeystriderView::OnInitialUpdate()
     CheckRadioButton(IDC_CHECK_NEVER, IDC_CHECK_EVERY_WEEK, IDC_CHECK_NEVER + nCheckNewVersion);
     CheckDlgButton(IDC_PROMPT_ON_THE_HOUR, store.m_nStrikeOnHour ? 1 : 0);
 
-    // 17. The update link starts as "up to date"; an update check that finds a newer version rewrites it.
+    // The update link starts as "up to date"; an update check that finds a newer version rewrites it.
     m_lnkUpdate.SetWindowText(L"It's lastest!");
     m_lnkUpdate.SetURL(KS_MAKER_SITE_URL);
     m_lnkUpdate.SetTooltip(L"The current version is lastest.");
     m_lnkUpdate.SizeToContent(FALSE, FALSE);
 
-    // 18. and 19. The hourly clock and the update schedule.
+    // The hourly clock and the update schedule.
     ArmHourlyPromptTimer();
     CheckForUpdate(FALSE);
 
-    // 20. to 22. The sound options.
+    // The sound options; with sound off, the per-shortcut sound choice and the sound file are disabled.
     CheckDlgButton(IDC_PLAY_SOUND, store.m_nGenPlaySound ? 1 : 0);
     CheckDlgButton(IDC_ASSIGN_DIFFERENT_SOUND, store.m_nGenAssignASound ? 1 : 0);
     m_edtSoundFile.EnableFileBrowseButton(nullptr, nullptr);

@@ -83,9 +83,9 @@ public:
     CWnd* GetInPlaceEditor() const;
 
 protected:
-    // 1. The information pop-up: created by the initial update, deleted by the destructor.
+    // The information pop-up: created by the initial update, deleted by the destructor.
     CDlgInfo* m_pDlgInfo = nullptr;
-    // 2. to 12.: the bound controls, in the order of their construction.
+    // The bound controls, in the order of their construction.
     CShortCutListCtrl m_wndList;
     CMFCButton m_btnNew;
     CMFCButton m_btnDelete;

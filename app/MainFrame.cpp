@@ -81,26 +81,26 @@ CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    // 1. A hidden start keeps the window invisible from its creation on.
+    // A hidden start keeps the window invisible from its creation on.
     if (Store().m_nGeneralHideToTray != 0)
         lpCreateStruct->style &= ~WS_VISIBLE;
 
-    // 2.
     if (CFrameWndEx::OnCreate(lpCreateStruct) == -1)
         return -1;
 
-    // 3. The skin's caption bar replaces the system caption.
+    // The skin's caption bar replaces the system caption.
     ModifyStyle(WS_CAPTION | FWS_ADDTOTITLE, 0, SWP_FRAMECHANGED);
     ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
 
-    // 4, 5.
+    // The skin's visual manager draws the bars; tool bar buttons, menu pictures and combo boxes
+    // take the sizes and the flat look that go with it.
     CMFCVisualManager::SetDefaultManager(RUNTIME_CLASS(CSkinVisualManager));
     CMFCToolBarButton::m_bWrapText = FALSE;
     CMFCToolBar::SetMenuSizes(CSize(22, 22), CSize(16, 16));
     CMFCToolBarComboBoxButton::SetFlatMode();
     CMFCToolBarComboBoxButton::SetCenterVert();
 
-    // 6. Caption bar.
+    // Caption bar.
     if (!m_wndCaptionBar.Create(this, IDW_CAPTION_BAR))
         return -1;
     if (afxGlobalData.fontRegular.GetSafeHandle() != nullptr)
@@ -110,7 +110,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_wndCaptionBar.SetCaptionFont(&lf);
     }
 
-    // 7. Menu bar: it holds the main menu, whose commands only the accelerators reach; never shown.
+    // Menu bar: it holds the main menu, whose commands only the accelerators reach; never shown.
     if (!m_wndMenuBar.Create(this, AFX_DEFAULT_TOOLBAR_STYLE, AFX_IDW_MENUBAR))
         return -1;
     m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -118,13 +118,14 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     DockPane(&m_wndMenuBar);
     m_wndMenuBar.ShowPane(FALSE, FALSE, FALSE);
 
-    // 8.
+    // The colour depth chooses the tool bar's pictures: the full set above 16 bits per pixel, the
+    // low-colour strip otherwise.
     {
         CClientDC dc(this);
         m_bHighColor = dc.GetDeviceCaps(BITSPIXEL) > 16;
     }
 
-    // 9. Tool bar: Run, Stop, Shortcut, Exit.
+    // Tool bar: Run, Stop, Shortcut, Exit.
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kToolBarStyle, CRect(1, 1, 1, 1), AFX_IDW_TOOLBAR))
         return -1;
     const BOOL bImages =
@@ -136,20 +137,20 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     DockPane(&m_wndToolBar);
 
-    // 10. The page tabs.
+    // The page tabs.
     if (!m_wndCategoryBar.CreateEx(this, TBSTYLE_FLAT, kToolBarStyle, CRect(1, 1, 1, 1), IDW_CATEGORY_BAR))
         return -1;
     DockPane(&m_wndCategoryBar);
 
-    // 11.
+    // The shortcut page is the current page from the start.
     SelectPage(ID_PAGE_SHORTCUT);
 
-    // 12. Tasks pane; the window works without it.
+    // Tasks pane; the window works without it.
     m_wndTasksPane.Create(L"", this, CRect(0, 0, 150, 300), FALSE, IDW_TASKS_PANE, kTasksPaneStyle, 0, 0);
     if (m_wndTasksPane.GetSafeHwnd() != nullptr)
         DockPane(&m_wndTasksPane);
 
-    // 13. Tray icon, added once.
+    // Tray icon, added once.
     ::ZeroMemory(&m_nid, sizeof(m_nid));
     m_nid.cbSize = sizeof(m_nid);
     m_nid.hWnd = m_hWnd;
@@ -160,10 +161,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ::lstrcpynW(m_nid.szTip, L"Keystrider", ARRAYSIZE(m_nid.szTip));
     ::Shell_NotifyIconW(NIM_ADD, &m_nid);
 
-    // 14. A second instance finds this window by its property.
+    // A second instance finds this window by its property.
     ::SetPropW(m_hWnd, KS_WINDOW_PROPERTY, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(1)));
 
-    // 15.
+    // Files dropped on the window become new shortcuts (OnDropFiles).
     DragAcceptFiles(TRUE);
 
     // The bars take their heights now, so that the first WM_SIZE builds the skin's background over

@@ -90,7 +90,7 @@ private:
     BOOL CaptureKey(UINT nChar, BOOL bWithWin, BOOL bSaveText);
     // The conflict question about row nConflict; TRUE for Yes.
     BOOL AskKeyConflict(int nConflict);
-    // Step 1 of the key-up handlers: on a conflict, Yes empties the other row's key, No puts
+    // Run first by both key-up handlers: on a conflict, Yes empties the other row's key, No puts
     // pszRestore into the selected row's key.
     void CheckKeyConflictOnKeyUp(const wchar_t* pszRestore);
     int GetSelectedRow() const;

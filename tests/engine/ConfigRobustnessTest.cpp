@@ -125,7 +125,10 @@ const wchar_t kBase[] = L"[General]\r\nGeneralLaunchStart = 1\r\nInfoTime = 3000
                         L"[Short Cut]\r\nVolume Up = Alt + Up , Volume Up\r\nNotes =  , notepad.exe\r\n"
                         L"Calc=Ctrl+Alt+K,calc.exe\r\nComma = Ctrl + < , x,y\r\n"
                         L"[Sound]\r\n1 = TRUE,  \r\n2 = FALSE,  ding.wav\r\n4 = no, a.wav\r\n";
-// The hotkey reading rules as stated: pieces from GetNextTokenAny with "+", trimmed, modifiers first.
+// The hotkey reading in its plainest form: the pieces between "+" signs as GetNextTokenAny gives them,
+// trimmed, empty ones skipped. A modifier name adds its flag and is never taken as a key; any other
+// piece is a key name, the last one winning (a Windows key goes to the Win key). The flags stay only
+// with a key, which adds the key bits (3).
 void ReferenceParse(const wchar_t* text, WORD& modifiers, WORD& key, WORD& win)
 {
     modifiers = key = win = 0;
@@ -146,7 +149,12 @@ void ReferenceParse(const wchar_t* text, WORD& modifiers, WORD& key, WORD& win)
     }
     modifiers = key != 0 ? static_cast<WORD>(modifiers | 3) : 0;
 }
-// The reader's rules as stated, piece by piece with GetNextToken, applied through the store's members.
+// The configuration reading in its plainest form, line by line and piece by piece with GetNextToken,
+// applied through the store's members. Blank lines are skipped. A name in brackets (trimmed, any case)
+// starts the General, Short Cut or Sound section, or an ignored one; Short Cut and Sound mark the
+// shortcut section as read. In General, "name = value" sets a setting of the table; in Short Cut,
+// "name = hotkey, command" adds a shortcut (not without a name); in Sound, "row = flag, file" applies
+// to that row (1 to the count of shortcuts), any flag but FALSE (any case) turning its sound on.
 void ReferenceParseConfig(CShortCutConfig& store, const wchar_t* text)
 {
     enum
@@ -226,7 +234,7 @@ TEST_F(StoreTest, RandomConfigurationsReadWriteAndReadBackToTheSameStore)
         ResetStore(store);
         if (i % 10 == 0)
         {
-            // The in-place reader follows the stated rules.
+            // The store's own reader gives the same store as the plain reading above.
             ReferenceParseConfig(store, input.c_str());
             std::wstring expected = Snapshot(store);
             UINT expectedRead = store.IsShortCutSectionRead();
