@@ -152,9 +152,3 @@ protected:
 // local clock; when a change of daylight-saving time puts that hour at or before now, or more than an hour
 // ahead, the rest of the current hour on the local clock.
 UINT HourlyPromptPeriod(const CTime& tmNow, const CTime& tmNextHour);
-
-// The ShellExecuteW that the executor hands its programs, documents and addresses to. Tests and the dispatch
-// benchmark replace it to see what would be opened; the previous function is returned.
-using ShellExecuteFunc = HINSTANCE(WINAPI*)(HWND hWnd, LPCWSTR pszVerb, LPCWSTR pszFile,
-                                            LPCWSTR pszParameters, LPCWSTR pszDirectory, INT nShowCmd);
-ShellExecuteFunc SetShellExecuteFunc(ShellExecuteFunc pfn);

@@ -7,24 +7,13 @@
 #include "engine/CommandKeywords.h"
 #include "engine/CommandLine.h"
 #include "engine/SystemActions.h"
+#include "framework/window/ShellOpen.h"
 #include "res/resource.h"
-
-#include <shellapi.h>
 
 namespace
 {
 // The time a window's process is given to close before it is terminated.
 const DWORD kCloseTimeout = 2000;
-
-ShellExecuteFunc g_pfnShellExecute = ShellExecuteW;
-
-// The shell's Open, the one way a command reaches the shell. A file or address longer than the shell
-// accepts is not handed to it: the command does nothing, silently, as every command that fails.
-void OpenWithShell(const wchar_t* pszFile, const wchar_t* pszParameters, int nShow)
-{
-    if (FitsShellFile(pszFile))
-        g_pfnShellExecute(nullptr, L"Open", pszFile, pszParameters, nullptr, nShow);
-}
 
 void ShowMainWindow()
 {
@@ -38,13 +27,6 @@ void ShowMainWindow()
     pMainWnd->SetForegroundWindow();
 }
 } // namespace
-
-ShellExecuteFunc SetShellExecuteFunc(ShellExecuteFunc pfn)
-{
-    ShellExecuteFunc pfnPrevious = g_pfnShellExecute;
-    g_pfnShellExecute = pfn != nullptr ? pfn : ShellExecuteW;
-    return pfnPrevious;
-}
 
 void CKeystriderView::ExecuteCommand(const wchar_t* pszCommand, const wchar_t* pszName)
 {
@@ -107,7 +89,9 @@ void CKeystriderView::ExecuteCommand(const wchar_t* pszCommand, const wchar_t* p
             CloseWindowByTitle(strRest);
         break;
     case COMMAND_OPEN:
-        OpenWithShell(strFirstWord, strRest, SW_SHOW);
+        // A name longer than the shell takes is not handed to it: the command does nothing, silently, as
+        // every command that fails.
+        OpenWithShell(L"Open", strFirstWord, strRest, SW_SHOW);
         break;
     }
 
@@ -121,7 +105,7 @@ void CKeystriderView::ExecuteCommand(const wchar_t* pszCommand, const wchar_t* p
 void CKeystriderView::ToggleProgram(const wchar_t* pszProgram)
 {
     if (!KillProcessByName(pszProgram))
-        OpenWithShell(pszProgram, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(L"Open", pszProgram, nullptr, SW_SHOWNORMAL);
 }
 
 void CKeystriderView::ShowWindowByTitle(const wchar_t* pszTitle)

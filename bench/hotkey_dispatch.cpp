@@ -7,6 +7,7 @@
 #include "app/KeystriderView.h"
 #include "app/MainFrame.h"
 #include "framework/docview/DocTemplate.h"
+#include "framework/window/ShellOpen.h"
 #include "res/resource.h"
 
 #include <algorithm>

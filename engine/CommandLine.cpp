@@ -1,7 +1,6 @@
 // Splitting a command text into its first word and the rest.
 #include "engine/CommandLine.h"
 
-#include <cwchar>
 #include <cwctype>
 #include <vector>
 
@@ -103,10 +102,4 @@ BOOL SplitCommand(const wchar_t* pszCommand, CString& strFirstWord, CString& str
     strFirstWord.Trim(kQuotesAndBlanks);
     strRest.Trim(kQuotesAndBlanks);
     return TRUE;
-}
-
-BOOL FitsShellFile(const wchar_t* pszWord)
-{
-    // MAX_PATH counts the terminating zero; there is no need to measure further.
-    return pszWord == nullptr || wcsnlen(pszWord, MAX_PATH) < MAX_PATH;
 }

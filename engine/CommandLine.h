@@ -15,8 +15,3 @@ int GetNextArgument(const wchar_t* pszSource, wchar_t* pszOut, UINT nCapacity, c
 // The command executor's split: the first word and the rest, both trimmed of quotes, blanks and tabs.
 // The first word is taken whole however long it is. 0 for a blank command (nothing to run).
 BOOL SplitCommand(const wchar_t* pszCommand, CString& strFirstWord, CString& strRest);
-
-// TRUE when the word may be handed to the shell as the file it opens: shorter than MAX_PATH, the limit of
-// that argument, whether it names a file or a web address. Wine's shell overruns a buffer on a name of
-// about a thousand characters, web addresses included, and ends the process that asked.
-BOOL FitsShellFile(const wchar_t* pszWord);

@@ -2,9 +2,8 @@
 #include "framework/controls/MFCLinkCtrl.h"
 #include "framework/gdi/GlobalData.h"
 #include "framework/gdi/WindowDC.h"
+#include "framework/window/ShellOpen.h"
 #include "framework/window/WndMessageMap.h"
-
-#include <shellapi.h>
 
 IMPLEMENT_DYNAMIC(CMFCLinkCtrl, CMFCButton)
 
@@ -125,8 +124,9 @@ void CMFCLinkCtrl::OnDrawFocusRect(CDC* pDC, const CRect& rectClient)
 BOOL CMFCLinkCtrl::OnClicked()
 {
     const CString strTarget = GetTarget();
+    // The address may come from the network: one longer than the shell takes is not opened at all.
     if (!strTarget.IsEmpty())
-        ::ShellExecuteW(nullptr, L"open", strTarget, nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(L"open", strTarget, nullptr, SW_SHOWNORMAL);
     return FALSE; // the parent hears of the click as well
 }
 

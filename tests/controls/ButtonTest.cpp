@@ -1,13 +1,14 @@
 // CMFCButton and CMFCLinkCtrl: owner drawing reached through the parent's reflected WM_DRAWITEM, the
 // image for each state, auto-destroyed icons, tool tips with the manager's parameters and their
 // windows made at the first hover, the link's target, its fitting to its text, and a click opening
-// the target.
+// the target (never one longer than the shell takes).
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "framework/controls/MFCLinkCtrl.h"
 #include "framework/controls/TooltipManager.h"
+#include "framework/window/ShellOpen.h"
 #include "tests/bars/BarsTestSupport.h"
 #include "tests/controls/ControlTestSupport.h"
 #include "tests/support/ChildProcess.h"
@@ -304,4 +305,36 @@ TEST(MFCLinkCtrl, ClickOpensItsUrlWithTheShellAndTheParentHearsOfIt)
     ::DeleteFileW(marker.c_str());
     ::DeleteFileW(script.c_str());
     ::RemoveDirectoryW(folder.c_str());
+}
+
+namespace
+{
+std::vector<std::wstring> g_openedByLink;
+HINSTANCE WINAPI RecordLinkShellExecute(HWND, LPCWSTR pszVerb, LPCWSTR pszFile, LPCWSTR, LPCWSTR, INT)
+{
+    g_openedByLink.push_back(std::wstring(pszVerb) + L" " + pszFile);
+    return reinterpret_cast<HINSTANCE>(42);
+}
+} // namespace
+
+TEST(MFCLinkCtrl, ClickHandsTheShellNoAddressLongerThanItTakes)
+{
+    // The update link's address comes from a downloaded file; under Wine a 2,000-character one ended the
+    // program in the shell.
+    LinkHost host;
+    CMFCLinkCtrl link;
+    ASSERT_TRUE(
+        link.Create(L"Download New Version", WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 20), &host, 1022));
+    g_openedByLink.clear();
+    const ShellExecuteFunc pfnShell = SetShellExecuteFunc(RecordLinkShellExecute);
+    const std::wstring strLong = L"http://www.example.com/" + std::wstring(2000 - 23, L'd');
+    const std::wstring strShort = L"http://www.example.com/" + std::wstring(40 - 23, L'd');
+    link.SetURL(strLong.c_str());
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(1022, BN_CLICKED), reinterpret_cast<LPARAM>(link.GetSafeHwnd()));
+    link.SetURL(strShort.c_str());
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(1022, BN_CLICKED), reinterpret_cast<LPARAM>(link.GetSafeHwnd()));
+    SetShellExecuteFunc(pfnShell);
+    EXPECT_EQ(2, host.m_nClicks);
+    ASSERT_EQ(1u, g_openedByLink.size());
+    EXPECT_EQ(L"open " + strShort, g_openedByLink[0]);
 }

@@ -4,6 +4,7 @@
 
 #include "app/DlgInfo.h"
 #include "engine/ShortCutSound.h"
+#include "framework/window/ShellOpen.h"
 
 #include <iterator>
 #include <string>
@@ -98,6 +99,7 @@ protected:
         store.RegisterHotKeys(m_pView->GetSafeHwnd());
         m_pView->ShowPage(0);
         SetShellExecuteFunc(m_pfnShell);
+        SetShellUrlLimit(0);
         SetPlaySoundFunc(m_pfnSound);
         ViewTest::TearDown();
     }
@@ -224,6 +226,81 @@ TEST_F(HotKeyDispatchTest, ANameLongerThanTheShellTakesDoesNothingAndTheNextShor
     HotKey(nFirstLong + static_cast<UINT>(std::size(commands)) - 1);
     ASSERT_EQ(g_shellCalls.size(), 1u);
     EXPECT_EQ(g_shellCalls[0].strFile, strLongest);
+}
+
+TEST_F(HotKeyDispatchTest, AWebAddressReachesTheShellUpToThePlatformsBoundAFilePathBelowMaxPath)
+{
+    const UINT nWineBound = GetShellUrlLimit();
+    // Under Wine the shell overruns a buffer from about 990 characters on; 420 are known to open.
+    EXPECT_GE(nWineBound, 420u);
+    EXPECT_LT(nWineBound, 990u);
+
+    // Windows opens addresses up to 2,083 characters; paths, addresses without a scheme and file
+    // addresses stay below MAX_PATH.
+    SetShellUrlLimit(2083);
+    const std::wstring strAddress = L"https://www.example.com/search?q=" + std::wstring(2083 - 33, L'q');
+    const std::wstring commands[] = {
+        L"'" + strAddress + L"' --new-window",
+        L"mailto:" + std::wstring(2076, L'm'),
+        L"http://" + std::wstring(2077, L'u'),
+        L"www.example.com/" + std::wstring(1000, L'u'),
+        L"file:///C:/" + std::wstring(1000, L'f') + L".txt",
+        L"C:\\" + std::wstring(1000, L'p') + L".exe",
+    };
+    const size_t nReaching = 2; // the first two
+    ShortCutList& list = Store().m_ShortCutList;
+    for (const std::wstring& strCommand : commands)
+        list.push_back(NewItem(L"Long", strCommand.c_str(), L"Ctrl + Alt + F18"));
+    const UINT nFirstLong = 5; // behind the registrable items of the fixture
+    for (UINT i = 0; i < std::size(commands); ++i)
+    {
+        HotKey(nFirstLong + i);
+        EXPECT_EQ(g_shellCalls.size(), i < nReaching ? 1u : 0u) << "command " << i;
+        g_shellCalls.clear();
+    }
+
+    // Under Wine's bound a 420-character address opens, the 2,083-character one does nothing.
+    SetShellUrlLimit(0);
+    EXPECT_EQ(GetShellUrlLimit(), nWineBound);
+    list.push_back(NewItem(L"Long", (L"http://www.example.com/" + std::wstring(420 - 23, L'u')).c_str(),
+                           L"Ctrl + Alt + F18"));
+    HotKey(nFirstLong + static_cast<UINT>(std::size(commands)));
+    ASSERT_EQ(g_shellCalls.size(), 1u);
+    EXPECT_EQ(g_shellCalls[0].strFile.size(), 420u);
+    g_shellCalls.clear();
+    HotKey(nFirstLong);
+    EXPECT_TRUE(g_shellCalls.empty());
+}
+
+TEST_F(HotKeyDispatchTest, ANameIsMeasuredAsTheShellSeesItAfterItsEnvironmentReferencesAreExpanded)
+{
+    wchar_t szPath[64] = {};
+    ASSERT_GE(::GetEnvironmentVariableW(L"PATH", szPath, 64), 7u); // 40 times at least 280 characters
+    std::wstring strPathTimes40;
+    for (int i = 0; i < 40; ++i)
+        strPathTimes40 += L"%PATH%";
+    ASSERT_TRUE(::SetEnvironmentVariableW(L"KS_TEST_QUERY", std::wstring(1000, L'q').c_str()));
+    const std::wstring commands[] = {
+        strPathTimes40 + L".exe", // 244 characters as written
+        L"Toggle " + strPathTimes40 + L".exe",
+        L"http://www.example.com/?q=%KS_TEST_QUERY%",
+        L"%SystemRoot%\\notepad.exe",
+    };
+    ShortCutList& list = Store().m_ShortCutList;
+    for (const std::wstring& strCommand : commands)
+        list.push_back(NewItem(L"Expanding", strCommand.c_str(), L"Ctrl + Alt + F18"));
+    const UINT nFirst = 5; // behind the registrable items of the fixture
+    for (UINT i = 0; i + 1 < std::size(commands); ++i)
+    {
+        HotKey(nFirst + i);
+        EXPECT_TRUE(g_shellCalls.empty()) << "command " << i << " reached the shell";
+        g_shellCalls.clear();
+    }
+    // A short expansion still opens; the shell is handed the name as written and expands it itself.
+    HotKey(nFirst + static_cast<UINT>(std::size(commands)) - 1);
+    ASSERT_EQ(g_shellCalls.size(), 1u);
+    EXPECT_EQ(g_shellCalls[0].strFile, L"%SystemRoot%\\notepad.exe");
+    ::SetEnvironmentVariableW(L"KS_TEST_QUERY", nullptr);
 }
 
 TEST_F(HotKeyDispatchTest, ThePopUpShowsTheNameWhenPromptNameIsOn)
