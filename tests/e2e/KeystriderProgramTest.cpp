@@ -1,7 +1,7 @@
 // Keystrider.exe itself under Wine: the data folder and configuration file of a first start, a
 // second start that brings the first window forward, Exit from the tray menu's command, and a start
-// hidden in the tray. Each test starts from an empty data folder; keystrider_remote drives the
-// program from another process, as a user would.
+// hidden in the tray; the program file and the default sound beside it. Each test starts from an empty data
+// folder; keystrider_remote drives the program from another process, as a user would.
 #include "engine/ShortCutConfig.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/KeystriderProgram.h"
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace
@@ -82,6 +83,67 @@ TEST(KeystriderProgramFileTest, TheProgramCarriesNoDebugInformation)
     ASSERT_TRUE(::GetFileAttributesExW(TestBinPath(L"Keystrider.exe").c_str(), GetFileExInfoStandard, &data));
     EXPECT_EQ(data.nFileSizeHigh, 0u);
     EXPECT_LE(data.nFileSizeLow, 1024u * 1024u);
+}
+
+TEST(KeystriderProgramFileTest, TheDefaultSoundLiesBesideTheProgramAsAShortPcmWave)
+{
+    // Every shortcut plays "tick.wav" from the program's folder by default; a missing file would make
+    // the system play its alert sound at every hotkey instead.
+    const std::string bytes = ReadBytes(TestBinPath(L"tick.wav").c_str());
+    ASSERT_GE(bytes.size(), 44u) << "no tick.wav beside the program";
+    EXPECT_LE(bytes.size(), 16u * 1024u);
+    auto u32 = [&bytes](size_t at)
+    {
+        return at + 4 <= bytes.size()
+                   ? static_cast<uint32_t>(static_cast<unsigned char>(bytes[at]) |
+                                           static_cast<unsigned char>(bytes[at + 1]) << 8 |
+                                           static_cast<unsigned char>(bytes[at + 2]) << 16 |
+                                           static_cast<unsigned char>(bytes[at + 3]) << 24)
+                   : 0u;
+    };
+    auto u16 = [&u32](size_t at) { return static_cast<uint16_t>(u32(at) & 0xFFFF); };
+    ASSERT_EQ(bytes.compare(0, 4, "RIFF"), 0);
+    EXPECT_EQ(u32(4), bytes.size() - 8);
+    ASSERT_EQ(bytes.compare(8, 4, "WAVE"), 0);
+
+    // The chunks, each of its stated size (padded to an even one), up to the file's end.
+    uint16_t nFormat = 0, nChannels = 0, nBlockAlign = 0, nBits = 0;
+    uint32_t nRate = 0, nByteRate = 0, nData = 0;
+    size_t at = 12;
+    while (at + 8 <= bytes.size())
+    {
+        const std::string id = bytes.substr(at, 4);
+        const uint32_t nSize = u32(at + 4);
+        ASSERT_LE(at + 8 + nSize, bytes.size()) << id << " runs past the end";
+        if (id == "fmt ")
+        {
+            ASSERT_GE(nSize, 16u);
+            nFormat = u16(at + 8);
+            nChannels = u16(at + 10);
+            nRate = u32(at + 12);
+            nByteRate = u32(at + 16);
+            nBlockAlign = u16(at + 20);
+            nBits = u16(at + 22);
+        }
+        else if (id == "data")
+        {
+            nData = nSize;
+        }
+        at += 8 + nSize + (nSize & 1);
+    }
+    EXPECT_EQ(at, bytes.size());
+    EXPECT_EQ(nFormat, WAVE_FORMAT_PCM);
+    EXPECT_TRUE(nChannels == 1 || nChannels == 2);
+    EXPECT_TRUE(nBits == 8 || nBits == 16);
+    EXPECT_EQ(nBlockAlign, nChannels * nBits / 8);
+    ASSERT_GE(nRate, 8000u);
+    EXPECT_EQ(nByteRate, nRate * nBlockAlign);
+    ASSERT_GT(nBlockAlign, 0u);
+    EXPECT_EQ(nData % nBlockAlign, 0u);
+    // A click: a few tens of milliseconds.
+    const double dMilliseconds = 1000.0 * nData / nByteRate;
+    EXPECT_GE(dMilliseconds, 10.0);
+    EXPECT_LE(dMilliseconds, 100.0);
 }
 
 TEST_F(KeystriderProgramTest, FirstStartSitsInTheTrayAndExitWritesTheDefaultConfiguration)
