@@ -104,9 +104,25 @@ protected:
         ViewTest::TearDown();
     }
     void HotKey(UINT nId) { m_pView->SendMessage(WM_HOTKEY, nId, 0); }
+    // Adds a shortcut behind the others; returns its hotkey id.
+    UINT AddShortcut(const std::wstring& strCommand)
+    {
+        Store().m_ShortCutList.push_back(NewItem(L"Added", strCommand.c_str(), L"Ctrl + Alt + F18"));
+        return m_nNextId++;
+    }
+    // Presses the hotkey and returns the shell calls it made, then forgets them.
+    std::vector<ShellCall> ShellCallsOf(UINT nId)
+    {
+        g_shellCalls.clear();
+        HotKey(nId);
+        std::vector<ShellCall> calls;
+        calls.swap(g_shellCalls);
+        return calls;
+    }
 
     ShellExecuteFunc m_pfnShell = nullptr;
     PlaySoundFunc m_pfnSound = nullptr;
+    UINT m_nNextId = 5; // behind the registrable items of the fixture
     int m_nPlaySound = 0, m_nAssign = 0, m_nPrompt = 0;
     CString m_strSound;
 };
@@ -248,28 +264,20 @@ TEST_F(HotKeyDispatchTest, AWebAddressReachesTheShellUpToThePlatformsBoundAFileP
         L"C:\\" + std::wstring(1000, L'p') + L".exe",
     };
     const size_t nReaching = 2; // the first two
-    ShortCutList& list = Store().m_ShortCutList;
+    std::vector<UINT> ids;
     for (const std::wstring& strCommand : commands)
-        list.push_back(NewItem(L"Long", strCommand.c_str(), L"Ctrl + Alt + F18"));
-    const UINT nFirstLong = 5; // behind the registrable items of the fixture
-    for (UINT i = 0; i < std::size(commands); ++i)
-    {
-        HotKey(nFirstLong + i);
-        EXPECT_EQ(g_shellCalls.size(), i < nReaching ? 1u : 0u) << "command " << i;
-        g_shellCalls.clear();
-    }
+        ids.push_back(AddShortcut(strCommand));
+    for (size_t i = 0; i < ids.size(); ++i)
+        EXPECT_EQ(ShellCallsOf(ids[i]).size(), i < nReaching ? 1u : 0u) << "command " << i;
 
     // Under Wine's bound a 420-character address opens, the 2,083-character one does nothing.
     SetShellUrlLimit(0);
     EXPECT_EQ(GetShellUrlLimit(), nWineBound);
-    list.push_back(NewItem(L"Long", (L"http://www.example.com/" + std::wstring(420 - 23, L'u')).c_str(),
-                           L"Ctrl + Alt + F18"));
-    HotKey(nFirstLong + static_cast<UINT>(std::size(commands)));
-    ASSERT_EQ(g_shellCalls.size(), 1u);
-    EXPECT_EQ(g_shellCalls[0].strFile.size(), 420u);
-    g_shellCalls.clear();
-    HotKey(nFirstLong);
-    EXPECT_TRUE(g_shellCalls.empty());
+    const std::vector<ShellCall> calls =
+        ShellCallsOf(AddShortcut(L"http://www.example.com/" + std::wstring(420 - 23, L'u')));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].strFile.size(), 420u);
+    EXPECT_TRUE(ShellCallsOf(ids[0]).empty());
 }
 
 TEST_F(HotKeyDispatchTest, ANameIsMeasuredAsTheShellSeesItAfterItsEnvironmentReferencesAreExpanded)
@@ -286,20 +294,13 @@ TEST_F(HotKeyDispatchTest, ANameIsMeasuredAsTheShellSeesItAfterItsEnvironmentRef
         L"http://www.example.com/?q=%KS_TEST_QUERY%",
         L"%SystemRoot%\\notepad.exe",
     };
-    ShortCutList& list = Store().m_ShortCutList;
-    for (const std::wstring& strCommand : commands)
-        list.push_back(NewItem(L"Expanding", strCommand.c_str(), L"Ctrl + Alt + F18"));
-    const UINT nFirst = 5; // behind the registrable items of the fixture
-    for (UINT i = 0; i + 1 < std::size(commands); ++i)
-    {
-        HotKey(nFirst + i);
-        EXPECT_TRUE(g_shellCalls.empty()) << "command " << i << " reached the shell";
-        g_shellCalls.clear();
-    }
+    for (size_t i = 0; i + 1 < std::size(commands); ++i)
+        EXPECT_TRUE(ShellCallsOf(AddShortcut(commands[i])).empty())
+            << "command " << i << " reached the shell";
     // A short expansion still opens; the shell is handed the name as written and expands it itself.
-    HotKey(nFirst + static_cast<UINT>(std::size(commands)) - 1);
-    ASSERT_EQ(g_shellCalls.size(), 1u);
-    EXPECT_EQ(g_shellCalls[0].strFile, L"%SystemRoot%\\notepad.exe");
+    const std::vector<ShellCall> calls = ShellCallsOf(AddShortcut(commands[std::size(commands) - 1]));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].strFile, L"%SystemRoot%\\notepad.exe");
     ::SetEnvironmentVariableW(L"KS_TEST_QUERY", nullptr);
 }
 
