@@ -130,7 +130,7 @@ TEST_F(DlgInfoTest, FadeOutStepsDownFromTheTargetAndHidesAtZero)
 
 TEST_F(DlgInfoTest, FadeOutDuringAFadeInStartsFromTheTarget)
 {
-    FadeIn(80, 2); // 16, 32 reached
+    FadeIn(80, 2); // two steps in: the pop-up stands at 32 of its 80
     g_alphas.clear();
     m_dlg.ShowInfo(FALSE);
     Tick(IDT_FADE_OUT);
