@@ -30,7 +30,7 @@ UINT PlatformUrlLimit()
 }
 
 // A name with a scheme, as the shell tells addresses from paths; a file address becomes a path.
-bool IsWebAddress(const wchar_t* pszName)
+bool HasAddressScheme(const wchar_t* pszName)
 {
     return ::PathIsURLW(pszName) && !::UrlIsFileUrlW(pszName);
 }
@@ -38,7 +38,7 @@ bool IsWebAddress(const wchar_t* pszName)
 // A path below MAX_PATH, the limit of the shell's file argument; a web address up to nUrlLimit.
 bool FitsAsShellName(const wchar_t* pszName, size_t nLength, UINT nUrlLimit)
 {
-    return nLength < MAX_PATH || (nLength <= nUrlLimit && IsWebAddress(pszName));
+    return nLength < MAX_PATH || (nLength <= nUrlLimit && HasAddressScheme(pszName));
 }
 } // namespace
 
@@ -72,14 +72,12 @@ BOOL FitsShellFile(const wchar_t* pszFile)
         return FALSE;
 
     // The shell expands environment references before it uses the name: the expansion must fit as well.
-    // The size asked for counts the terminating zero; 0 is a failure.
-    const DWORD nSize = ::ExpandEnvironmentStringsW(pszFile, nullptr, 0);
-    if (nSize == 0 || nSize - 1 > nLongest)
+    // The size reported counts the terminating zero; 0 is a failure, a larger one than given is too long.
+    std::vector<wchar_t> expanded(nLongest + 1, L'\0');
+    const DWORD nSize =
+        ::ExpandEnvironmentStringsW(pszFile, expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (nSize == 0 || nSize > expanded.size())
         return FALSE;
-    std::vector<wchar_t> expanded(nSize, L'\0');
-    const DWORD nWritten = ::ExpandEnvironmentStringsW(pszFile, expanded.data(), nSize);
-    if (nWritten == 0 || nWritten > nSize)
-        return FALSE; // the environment changed in between
     return FitsAsShellName(expanded.data(), wcsnlen(expanded.data(), nSize), nUrlLimit);
 }
 

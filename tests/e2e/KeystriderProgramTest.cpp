@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace
@@ -92,14 +93,13 @@ TEST(KeystriderProgramFileTest, TheDefaultSoundLiesBesideTheProgramAsAShortPcmWa
     const std::string bytes = ReadBytes(TestBinPath(L"tick.wav").c_str());
     ASSERT_GE(bytes.size(), 44u) << "no tick.wav beside the program";
     EXPECT_LE(bytes.size(), 16u * 1024u);
+    // Little-endian fields, as the processor reads them.
     auto u32 = [&bytes](size_t at)
     {
-        return at + 4 <= bytes.size()
-                   ? static_cast<uint32_t>(static_cast<unsigned char>(bytes[at]) |
-                                           static_cast<unsigned char>(bytes[at + 1]) << 8 |
-                                           static_cast<unsigned char>(bytes[at + 2]) << 16 |
-                                           static_cast<unsigned char>(bytes[at + 3]) << 24)
-                   : 0u;
+        uint32_t n = 0;
+        if (at + 4 <= bytes.size())
+            memcpy(&n, bytes.data() + at, 4);
+        return n;
     };
     auto u16 = [&u32](size_t at) { return static_cast<uint16_t>(u32(at) & 0xFFFF); };
     ASSERT_EQ(bytes.compare(0, 4, "RIFF"), 0);
